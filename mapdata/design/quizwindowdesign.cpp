@@ -1,0 +1,140 @@
+#include "mapdata/design/quizwindowdesign.h"
+
+namespace mapdata {
+
+const char *const kDesignPoolCaption = "Label3";
+const char *const kDesignMapCaption = "*************";
+const char *const kInstructionsHeading = "INSTRUCTIONS";
+const char *const kInstructionLine = "DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP";
+const char *const kCountriesHeading = "COUNTRIES :";
+const char *const kCapitalsHeading = "CAPITALS :";
+const char *const kSeasHeading = "SEAS AND OCEANS :";
+const char *const kWindowFontFamily = "Arial";
+const char *const kMapLabelFontFamily = "Arial Narrow";
+
+namespace {
+
+// Decoded once per run; every window and test shares the same pixels.
+QImage loadPicture(const char *path) {
+    QImage image(QString::fromLatin1(path));
+    return image;
+}
+
+Control &addHeading(Form &form, const char *name, const TwipsRect &rect, const char *text,
+                    bool bold) {
+    Control &label = form.addControl(ControlKind::Label, QString::fromLatin1(name));
+    label.setRect(rect);
+    label.setCaption(QString::fromLatin1(text));
+    label.setTransparent(true);
+    label.setForeColor(kColorWhite);
+    label.setFont({QString::fromLatin1(kWindowFontFamily), kHeadingFontPoints, bold});
+    return label;
+}
+
+Control &addPicture(Form &form, const char *name, const TwipsRect &rect, const QImage &picture) {
+    Control &image = form.addControl(ControlKind::Image, QString::fromLatin1(name));
+    image.setRect(rect);
+    image.setPicture(picture);
+    image.setStretched(true);
+    return image;
+}
+
+void addMapLabel(ControlArray &maplabel, int index) {
+    Control &label = maplabel.addDesignElement(ControlKind::Label, index);
+    label.setRect(kItemTable[std::size_t(index)].mapLabel);
+    label.setCaption(QString::fromLatin1(kDesignMapCaption));
+    label.setFont({QString::fromLatin1(kMapLabelFontFamily), kMapLabelFontPoints, false});
+    label.setAlignment(TextAlignment::Centre);
+    label.setTransparent(true);
+    label.setForeColor(kColorButtonText);
+    label.setVisible(false);
+}
+
+} // namespace
+
+QImage mapPicture() {
+    static const QImage image = loadPicture(":/pictures/map.png");
+    return image;
+}
+
+QImage panelPicture() {
+    static const QImage image = loadPicture(":/pictures/panel.png");
+    return image;
+}
+
+QImage capitalStarPicture() {
+    static const QImage image = loadPicture(":/pictures/star.png");
+    return image;
+}
+
+QImage pushPinPicture() {
+    static const QImage image = loadPicture(":/pictures/pushpin.png");
+    return image;
+}
+
+QImage applicationIconPicture() {
+    static const QImage image = loadPicture(":/pictures/icon-256.png");
+    return image;
+}
+
+QuizWindowDesign::QuizWindowDesign()
+    : form(QStringLiteral("Form1"), QSize(kClientWidthTwips, kClientHeightTwips)),
+      labels(form.addArray(QStringLiteral("labels"))),
+      maplabel(form.addArray(QStringLiteral("maplabel"))),
+      shape(form.addArray(QStringLiteral("shape"))),
+      piccoor(form.addArray(QStringLiteral("piccoor"))),
+      imgCapital(form.addArray(QStringLiteral("imgCapital"))) {
+    form.setCaption(QStringLiteral("Form1"));
+    form.setBackColor(kColorWhite);
+
+    // Added back to front: the last control added lies in front.
+    Image1 = &addPicture(form, "Image1", kImage1Rect, mapPicture());
+    Image3 = &addPicture(form, "Image3", kImage3Rect, panelPicture());
+    Label2 = &addHeading(form, "Label2", kLabel2Rect, kInstructionLine, false);
+    Label1 = &addHeading(form, "Label1", kLabel1Rect, kInstructionsHeading, true);
+    Image2 = &form.addControl(ControlKind::Image, QStringLiteral("Image2"));
+    Image2->setRect(kImage2Rect);
+    Image2->setPicture(pushPinPicture());
+    Image2->setVisible(false);
+
+    for (int i = 0; i < kItemCount; ++i) {
+        Control &label = labels.addDesignElement(ControlKind::Label, i);
+        label.setRect(kItemTable[std::size_t(i)].poolRect());
+        label.setCaption(QString::fromLatin1(kDesignPoolCaption));
+        label.setTransparent(true);
+        label.setForeColor(kColorWhite);
+        label.setFont({QString::fromLatin1(kWindowFontFamily), kPoolFontPoints, true});
+        label.setDragMode(DragMode::Automatic);
+    }
+    Control &zone = piccoor.addDesignElement(ControlKind::Image, 0);
+    zone.setRect(kDesignDropZoneRect);
+    zone.setDragMode(DragMode::Automatic);
+
+    Label3 = &addHeading(form, "Label3", kLabel3Rect, kCountriesHeading, true);
+    Label4 = &addHeading(form, "Label4", kLabel4Rect, kCapitalsHeading, true);
+    Label5 = &addHeading(form, "Label5", kLabel5Rect, kSeasHeading, true);
+
+    for (int z = 0; z < kZoneCount; ++z) {
+        Control &rect = shape.addDesignElement(ControlKind::Shape, z);
+        rect.setRect(kZoneTable[std::size_t(z)].rect());
+        rect.setTag(QString::fromLatin1(kZoneTable[std::size_t(z)].tag));
+        rect.setForeColor(kColorBlack);
+    }
+    addMapLabel(maplabel, 0);
+    const QImage star = capitalStarPicture();
+    for (int m = 0; m < kCapitalMarkerCount; ++m) {
+        Control &marker = imgCapital.addDesignElement(ControlKind::Image, m);
+        marker.setRect(kCapitalMarkers[std::size_t(m)].rect());
+        marker.setPicture(star);
+        marker.setStretched(true);
+    }
+    for (int i = 1; i < kItemCount; ++i)
+        addMapLabel(maplabel, i);
+
+    form.addWindowedPlace(QStringLiteral("PushButton1"), kPushButton1Rect);
+    form.addWindowedPlace(QStringLiteral("PushButton2"), kPushButton2Rect);
+    form.addWindowedPlace(QStringLiteral("Text1"), kText1Rect);
+    form.addWindowedPlace(QStringLiteral("wmp1"), kMediaPlayerRect).visible = false;
+}
+
+} // namespace mapdata

@@ -1,0 +1,119 @@
+#include "mapdata/toolkit/control.h"
+
+#include "mapdata/toolkit/form.h"
+
+namespace mapdata {
+
+Control::Control(Form &form, ControlKind kind, QString name, int index)
+    : m_form(form), m_kind(kind), m_name(std::move(name)), m_index(index) {}
+
+void Control::invalidate() {
+    if (m_visible)
+        m_form.invalidate(m_rect);
+}
+
+void Control::setRect(const TwipsRect &rect) {
+    if (rect == m_rect)
+        return;
+    invalidate();
+    m_rect = rect;
+    invalidate();
+}
+
+void Control::setLeft(int leftTwips) {
+    TwipsRect r = m_rect;
+    r.leftTwips = leftTwips;
+    setRect(r);
+}
+
+void Control::setTop(int topTwips) {
+    TwipsRect r = m_rect;
+    r.topTwips = topTwips;
+    setRect(r);
+}
+
+void Control::setWidth(int widthTwips) {
+    TwipsRect r = m_rect;
+    r.widthTwips = widthTwips;
+    setRect(r);
+}
+
+void Control::setHeight(int heightTwips) {
+    TwipsRect r = m_rect;
+    r.heightTwips = heightTwips;
+    setRect(r);
+}
+
+void Control::setVisible(bool visible) {
+    if (visible == m_visible)
+        return;
+    m_visible = true;
+    invalidate();
+    m_visible = visible;
+}
+
+void Control::setCaption(const QString &caption) {
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    invalidate();
+}
+
+void Control::setFont(const FontSpec &font) {
+    m_font = font;
+    invalidate();
+}
+
+void Control::setFontBold(bool bold) {
+    if (bold == m_font.bold)
+        return;
+    m_font.bold = bold;
+    invalidate();
+}
+
+void Control::setForeColor(OleColor color) {
+    m_foreColor = color;
+    invalidate();
+}
+
+void Control::setBackColor(OleColor color) {
+    m_backColor = color;
+    invalidate();
+}
+
+void Control::setTransparent(bool transparent) {
+    m_transparent = transparent;
+    invalidate();
+}
+
+void Control::setAlignment(TextAlignment alignment) {
+    m_alignment = alignment;
+    invalidate();
+}
+
+void Control::setPicture(const QImage &picture) {
+    m_picture = picture;
+    invalidate();
+}
+
+void Control::setStretched(bool stretch) {
+    m_stretch = stretch;
+    invalidate();
+}
+
+void Control::copyPropertiesFrom(const Control &other) {
+    m_rect = other.m_rect;
+    m_tag = other.m_tag;
+    m_caption = other.m_caption;
+    m_font = other.m_font;
+    m_foreColor = other.m_foreColor;
+    m_backColor = other.m_backColor;
+    m_transparent = other.m_transparent;
+    m_alignment = other.m_alignment;
+    m_dragMode = other.m_dragMode;
+    m_dragIcon = other.m_dragIcon;
+    m_picture = other.m_picture;
+    m_stretch = other.m_stretch;
+}
+
+} // namespace mapdata

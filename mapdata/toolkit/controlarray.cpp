@@ -1,0 +1,60 @@
+#include "mapdata/toolkit/controlarray.h"
+
+#include "mapdata/toolkit/failure.h"
+#include "mapdata/toolkit/form.h"
+
+#include <limits>
+
+namespace mapdata {
+
+namespace {
+
+constexpr int kControlArrayElementMissing = 340;
+constexpr int kObjectAlreadyLoaded = 360;
+
+bool isValidIndex(int index) {
+    return index >= 0 && index <= std::numeric_limits<std::int16_t>::max();
+}
+
+} // namespace
+
+ControlArray::ControlArray(Form &form, QString name) : m_form(form), m_name(std::move(name)) {}
+
+Control &ControlArray::operator()(int index) const {
+    if (!isValidIndex(index))
+        throw Failure::overflow();
+    auto it = m_elements.find(index);
+    if (it == m_elements.end())
+        throw Failure(kControlArrayElementMissing,
+                      QStringLiteral("Control array element '%1(%2)' doesn't exist")
+                          .arg(m_name)
+                          .arg(index));
+    return *it->second;
+}
+
+bool ControlArray::contains(int index) const { return m_elements.count(index) != 0; }
+
+int ControlArray::upperBound() const {
+    return m_elements.empty() ? -1 : m_elements.rbegin()->first;
+}
+
+Control &ControlArray::addDesignElement(ControlKind kind, int index) {
+    Control &control = m_form.createControl(kind, m_name, index);
+    control.m_array = this;
+    m_elements[index] = &control;
+    return control;
+}
+
+Control &ControlArray::load(int index) {
+    if (!isValidIndex(index))
+        throw Failure::overflow();
+    if (contains(index))
+        throw Failure(kObjectAlreadyLoaded, QStringLiteral("Object already loaded"));
+    const Control &first = (*this)(0);
+    Control &control = addDesignElement(first.kind(), index);
+    control.copyPropertiesFrom(first);
+    control.m_visible = false;
+    return control;
+}
+
+} // namespace mapdata

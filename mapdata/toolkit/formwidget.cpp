@@ -1,0 +1,212 @@
+#include "mapdata/toolkit/formwidget.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <cmath>
+
+namespace mapdata {
+
+namespace {
+
+// A caption can come from a file of any length; more than this never fits a label.
+constexpr int kMaxPaintedChars = 2000;
+// Pictures scaled for the screen are kept; a bound keeps a changing screen scale from growing it.
+constexpr int kMaxScaledPictures = 64;
+constexpr int kDragOutlineWidthPixels = 2;
+
+QRect toDirtyPixels(const TwipsRect &rect) {
+    const QRectF px = rect.toPixels();
+    return px.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+} // namespace
+
+FormWidget::FormWidget(Form &form, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_form(form) {
+    setFixedSize(form.clientSizeTwips().width() / kTwipsPerPixel,
+                 form.clientSizeTwips().height() / kTwipsPerPixel);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_form.setObserver(this);
+    windowChanged();
+}
+
+FormWidget::~FormWidget() { m_form.setObserver(nullptr); }
+
+void FormWidget::placeChild(QWidget *child, const TwipsRect &rect) {
+    child->setParent(this);
+    child->setGeometry(rect.toPixels().toRect());
+}
+
+void FormWidget::invalidateRect(const TwipsRect &rect) { update(toDirtyPixels(rect)); }
+
+void FormWidget::invalidateAll() { update(); }
+
+void FormWidget::windowChanged() {
+    if (windowTitle() != m_form.caption())
+        setWindowTitle(m_form.caption());
+    const qint64 iconKey = m_form.icon().cacheKey();
+    if (property("tessalineIconKey").toLongLong() != iconKey) {
+        setProperty("tessalineIconKey", iconKey);
+        setWindowIcon(m_form.icon().isNull() ? QIcon()
+                                             : QIcon(QPixmap::fromImage(m_form.icon())));
+    }
+    updateCursor();
+}
+
+void FormWidget::updateCursor() {
+    const Control *source = m_form.dragSource();
+    if (source && !source->dragIcon().isNull()) {
+        const QImage &icon = source->dragIcon();
+        setCursor(QCursor(QPixmap::fromImage(icon)));
+        return;
+    }
+    if (m_form.mousePointer() == MousePointer::Custom) {
+        const PointerPicture &picture = m_form.mouseIcon();
+        if (picture.isNull())
+            setCursor(Qt::PointingHandCursor);
+        else
+            setCursor(QCursor(QPixmap::fromImage(picture.image), picture.hotSpot.x(),
+                              picture.hotSpot.y()));
+        return;
+    }
+    unsetCursor();
+}
+
+void FormWidget::closeWindow() {
+    if (!m_closing)
+        close();
+}
+
+void FormWidget::closeEvent(QCloseEvent *event) {
+    m_closing = true;
+    m_form.unload();
+    m_closing = false;
+    if (m_form.isUnloaded())
+        event->accept();
+    else
+        event->ignore();
+}
+
+const QFont &FormWidget::fontFor(const FontSpec &spec) {
+    const QString key = spec.family + QLatin1Char('/') + QString::number(spec.sizePoints) +
+                        (spec.bold ? QLatin1String("/b") : QLatin1String("/r"));
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end()) {
+        QFont font(spec.family);
+        font.setPixelSize(pointsToPixels(spec.sizePoints));
+        font.setBold(spec.bold);
+        it = m_fonts.insert(key, font);
+    }
+    return *it;
+}
+
+const QPixmap &FormWidget::scaledPicture(const QImage &image, QSize deviceSize) {
+    const QString key = QString::number(image.cacheKey()) + QLatin1Char('@') +
+                        QString::number(deviceSize.width()) + QLatin1Char('x') +
+                        QString::number(deviceSize.height());
+    auto it = m_scaled.find(key);
+    if (it == m_scaled.end()) {
+        if (m_scaled.size() >= kMaxScaledPictures)
+            m_scaled.clear();
+        it = m_scaled.insert(key, QPixmap::fromImage(image.scaled(
+                                      deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    }
+    return *it;
+}
+
+void FormWidget::paintControl(QPainter &painter, const Control &control, qreal dpr) {
+    const QRectF rect = control.rect().toPixels();
+    switch (control.kind()) {
+    case ControlKind::Label: {
+        if (!control.isTransparent())
+            painter.fillRect(rect, toQColor(control.backColor(), palette()));
+        painter.setFont(fontFor(control.font()));
+        painter.setPen(toQColor(control.foreColor(), palette()));
+        const int align = (control.alignment() == TextAlignment::Centre ? Qt::AlignHCenter
+                                                                        : Qt::AlignLeft) |
+                          Qt::AlignTop | Qt::TextWordWrap;
+        // drawText with a QString is always plain text: names come from a file.
+        painter.drawText(rect, align, control.caption().left(kMaxPaintedChars));
+        break;
+    }
+    case ControlKind::Image: {
+        const QImage &picture = control.picture();
+        if (picture.isNull())
+            break;
+        if (control.isStretched()) {
+            const QRect target = rect.toRect();
+            const QSize deviceSize(int(std::lround(target.width() * dpr)),
+                                   int(std::lround(target.height() * dpr)));
+            if (deviceSize.isEmpty())
+                break;
+            const QPixmap &pixmap = scaledPicture(picture, deviceSize);
+            painter.drawPixmap(target, pixmap);
+        } else {
+            painter.drawImage(rect.topLeft(), picture);
+        }
+        break;
+    }
+    case ControlKind::Shape:
+        painter.setPen(QPen(toQColor(control.foreColor(), palette()), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
+        break;
+    }
+}
+
+void FormWidget::paintForm(QPainter &painter, const QRect &dirtyPixels) {
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    painter.fillRect(dirtyPixels, toQColor(m_form.backColor(), palette()));
+    const QRectF dirty(dirtyPixels);
+    for (const Control *control : m_form.stackingOrder()) {
+        if (!control->isVisible())
+            continue;
+        if (!control->rect().toPixels().intersects(dirty))
+            continue;
+        paintControl(painter, *control, dpr);
+    }
+    if (auto outline = m_form.dragOutline()) {
+        painter.setPen(QPen(Qt::darkGray, kDragOutlineWidthPixels));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(outline->toPixels());
+    }
+}
+
+void FormWidget::paintEvent(QPaintEvent *event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    paintForm(painter, event->rect());
+    if (!m_painted) {
+        m_painted = true;
+        emit firstFramePainted();
+    }
+}
+
+void FormWidget::mousePressEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_form.beginDrag(pixelsToTwips(event->position())))
+        grabMouse();
+}
+
+void FormWidget::mouseMoveEvent(QMouseEvent *event) {
+    m_form.mouseMove(pixelsToTwips(event->position()));
+}
+
+void FormWidget::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton || !m_form.dragSource())
+        return;
+    releaseMouse();
+    m_form.endDrag(pixelsToTwips(event->position()));
+}
+
+} // namespace mapdata

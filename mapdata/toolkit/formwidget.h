@@ -1,0 +1,55 @@
+#pragma once
+
+#include "mapdata/toolkit/form.h"
+
+#include <QFont>
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
+
+namespace mapdata {
+
+// The Qt front of a Form: one top-level widget that paints the windowless controls
+// in stacking order and turns mouse events into the form's drags and moves.
+// Windowed controls are its child widgets, so they always lie above what it paints.
+class FormWidget : public QWidget, public FormObserver {
+    Q_OBJECT
+public:
+    explicit FormWidget(Form &form, QWidget *parent = nullptr);
+    ~FormWidget() override;
+
+    Form &form() const { return m_form; }
+    // Places a child widget at a rectangle in twips.
+    void placeChild(QWidget *child, const TwipsRect &rect);
+    // Draws the whole client area into a painter (for tests and screenshots too).
+    void paintForm(QPainter &painter, const QRect &dirtyPixels);
+
+    void invalidateRect(const TwipsRect &rect) override;
+    void invalidateAll() override;
+    void windowChanged() override;
+    void closeWindow() override;
+
+signals:
+    void firstFramePainted();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void paintControl(QPainter &painter, const Control &control, qreal devicePixelRatio);
+    const QPixmap &scaledPicture(const QImage &image, QSize deviceSize);
+    const QFont &fontFor(const FontSpec &spec);
+    void updateCursor();
+
+    Form &m_form;
+    QHash<QString, QFont> m_fonts;
+    QHash<QString, QPixmap> m_scaled;
+    bool m_painted = false;
+    bool m_closing = false;
+};
+
+} // namespace mapdata

@@ -1,0 +1,209 @@
+#include "quiz/form1.h"
+
+#include "quiz/itemfile.h"
+#include "quiz/judging.h"
+#include "shell/errorbox.h"
+#include "shell/identity.h"
+
+#include <limits>
+
+namespace quiz {
+
+const char *const kCompletionMessage = "CONGRATULATIONS!THE MAP IS COMPLETE!";
+const char *const kCompletionTitle = "SUCCESS";
+
+namespace {
+
+void addOne(std::int16_t &count) {
+    if (count == std::numeric_limits<std::int16_t>::max())
+        throw mapdata::Failure::overflow();
+    ++count;
+}
+
+// The first field of a split line; raises a failure when there is none.
+const QString &field(const QStringList &fields, int index) {
+    if (index < 0 || index >= fields.size())
+        throw mapdata::Failure::subscriptOutOfRange();
+    return fields.at(index);
+}
+
+} // namespace
+
+Form1::Form1(mapdata::QuizWindowDesign &design, const Form1Services &services)
+    : m_design(design), m_services(services) {
+    using mapdata::Control;
+    m_design.piccoor.setDragDropHandler(
+        [this](std::int16_t index, Control &source) { piccoor_DragDrop(index, source); });
+    m_design.labels.setDragDropHandler(
+        [this](std::int16_t index, Control &source) { labels_DragDrop(index, source); });
+    m_design.labels.setDragOverHandler(
+        [this](std::int16_t index, Control &source) { labels_DragOver(index, source); });
+    m_design.form.setMouseMoveHandler([this] { Form_MouseMove(); });
+    m_design.form.setUnloadHandler([this](int &cancel) { Form_Unload(cancel); });
+}
+
+void Form1::Form_Load() {
+    shell::ErrorTrap trap(*m_services.messageBoxes, QStringLiteral("Form_Load"));
+    mapdata::Form &form = m_design.form;
+    const QString &folder = m_services.appFolder;
+
+    trap.step(102, [&] {
+        if (m_services.SkinFramework1)
+            shell::ApplySkin(folder, *m_services.files, form, *m_services.SkinFramework1,
+                             m_services.windowHandle ? m_services.windowHandle
+                                                     : std::function<std::int32_t()>(
+                                                           [] { return std::int32_t(0); }));
+    });
+    bool cursorPresent = false;
+    trap.step(104, [&] {
+        cursorPresent =
+            shell::FileExists(*m_services.files, shell::appPath(folder, shell::kCursorFileName));
+    });
+    if (cursorPresent)
+        trap.step(106, [&] {
+            if (!m_services.loadCursor)
+                throw mapdata::Failure::invalidPicture();
+            form.setMouseIcon(
+                m_services.loadCursor(shell::appPath(folder, shell::kCursorFileName)));
+        });
+    trap.step(108, [&] { form.setCaption(QString::fromLatin1(shell::kProductName)); });
+    trap.step(108, [&] { form.setIcon(mapdata::applicationIconPicture()); });
+    trap.step(108, [&] { shell::SetAppTitle(); });
+    trap.step(110, [&] {
+        if (m_services.clock && m_services.random && m_services.launcher)
+            shell::OccasionalSiteVisit(*m_services.clock, *m_services.random,
+                                       *m_services.launcher);
+    });
+    trap.step(128, [&] { form.setBackColor(mapdata::kColorWhite); });
+    trap.step(130, [&] { placedCount = 0; });
+    readItemList(trap);
+    makeDropZones(trap);
+    trap.step(178, [&] { PushButton1_Click(); });
+}
+
+void Form1::readItemList(shell::ErrorTrap &trap) {
+    QByteArray bytes;
+    const bool opened = trap.step(132, [&] {
+        bytes = m_services.files->readFile(
+            shell::appPath(m_services.appFolder, shell::kItemsFileName));
+    });
+    // After a failed open nothing can be read: the pool keeps its design texts.
+    if (!opened)
+        return;
+    ItemFileReader reader(std::move(bytes));
+    std::int32_t k = 0;
+    trap.step(134, [&] { k = 0; });
+    for (;;) {
+        bool atEnd = true;
+        trap.step(136, [&] { atEnd = reader.atEnd(); });
+        if (atEnd)
+            break;
+        QString line;
+        trap.step(138, [&] { line = reader.readLine(); });
+        QString L;
+        trap.step(140, [&] { L = line; });
+        QStringList F;
+        trap.step(142, [&] { F = splitFields(L); });
+        trap.step(144, [&] { m_design.labels(k).setCaption(field(F, 0)); });
+        bool hasComma = false;
+        trap.step(146, [&] { hasComma = F.size() > 1; });
+        if (hasComma)
+            trap.step(148, [&] { m_design.labels(k).setTag(L); });
+        else
+            trap.step(150, [&] { m_design.labels(k).setTag(field(F, 0)); });
+        trap.step(152, [&] {
+            if (k == std::numeric_limits<std::int32_t>::max())
+                throw mapdata::Failure::overflow();
+            ++k;
+        });
+    }
+}
+
+void Form1::makeDropZones(shell::ErrorTrap &trap) {
+    for (std::int16_t z = 0; z < mapdata::kZoneCount; ++z) {
+        bool loadNew = false;
+        trap.step(156, [&] { loadNew = z > 0; });
+        if (loadNew)
+            trap.step(158, [&] { m_design.piccoor.load(z); });
+        trap.step(160, [&] { m_design.shape(z).setVisible(false); });
+        trap.step(162, [&] { m_design.piccoor(z).setLeft(m_design.shape(z).rect().leftTwips); });
+        trap.step(164, [&] { m_design.piccoor(z).setTop(m_design.shape(z).rect().topTwips); });
+        trap.step(166,
+                  [&] { m_design.piccoor(z).setWidth(m_design.shape(z).rect().widthTwips); });
+        trap.step(168,
+                  [&] { m_design.piccoor(z).setHeight(m_design.shape(z).rect().heightTwips); });
+        trap.step(170, [&] { m_design.piccoor(z).setTag(m_design.shape(z).tag()); });
+        trap.step(172, [&] { m_design.piccoor(z).setDragMode(mapdata::DragMode::Manual); });
+        trap.step(174, [&] { m_design.piccoor(z).setVisible(true); });
+        trap.step(176, [&] { m_design.form.bringToFront(m_design.piccoor(z)); });
+    }
+}
+
+void Form1::PushButton1_Click() {
+    shell::ErrorTrap trap(*m_services.messageBoxes, QStringLiteral("PushButton1_Click"));
+    trap.step(100, [&] { placedCount = 0; });
+    for (std::int16_t i = 0; i < kPoolSize; ++i) {
+        trap.step(104, [&] { m_design.maplabel(i).setVisible(false); });
+        trap.step(106, [&] { m_design.labels(i).setVisible(true); });
+    }
+}
+
+void Form1::PushButton2_Click() {
+    shell::ErrorTrap trap(*m_services.messageBoxes, QStringLiteral("PushButton2_Click"));
+    trap.step(100, [&] { m_design.form.unload(); });
+}
+
+void Form1::requestSound(const char *soundName) {
+    if (m_services.wmp1)
+        m_services.wmp1->setURL(m_services.appFolder + QLatin1String(soundName));
+}
+
+void Form1::piccoor_DragDrop(std::int16_t Index, mapdata::Control &source) {
+    shell::ErrorTrap trap(*m_services.messageBoxes, QStringLiteral("piccoor_DragDrop"));
+    bool accepted = true;
+    trap.step(106, [&] { accepted = isDropAccepted(m_design.piccoor(Index).tag(), source.tag()); });
+    if (!accepted) {
+        trap.step(130, [&] { source.setVisible(true); });
+        trap.step(132, [&] { requestSound(shell::kWrongSoundName); });
+        return;
+    }
+    trap.step(108, [&] { source.setVisible(false); });
+    QStringList parts;
+    trap.step(110, [&] { parts = splitFields(source.tag()); });
+    trap.step(112, [&] { m_design.maplabel(source.index()).setCaption(field(parts, 0)); });
+    trap.step(114, [&] { m_design.maplabel(source.index()).setFontBold(true); });
+    trap.step(116, [&] { m_design.maplabel(source.index()).setVisible(true); });
+    trap.step(118, [&] { addOne(placedCount); });
+    trap.step(120, [&] { requestSound(shell::kCorrectSoundName); });
+    bool complete = false;
+    trap.step(122, [&] { complete = placedCount == kPoolSize; });
+    if (!complete)
+        return;
+    trap.step(124, [&] { requestSound(shell::kCompleteSoundName); });
+    trap.step(126, [&] {
+        m_services.messageBoxes->msgBox(QString::fromLatin1(kCompletionMessage),
+                                        mapdata::kMsgBoxOkInformation,
+                                        QString::fromLatin1(kCompletionTitle));
+    });
+    trap.step(128, [&] { PushButton1_Click(); });
+}
+
+void Form1::labels_DragOver(std::int16_t, mapdata::Control &source) {
+    source.setDragIcon(m_design.Image2->picture());
+}
+
+void Form1::labels_DragDrop(std::int16_t, mapdata::Control &source) { source.setVisible(true); }
+
+void Form1::PushButton1_MouseMove() {
+    m_design.form.setMousePointer(mapdata::MousePointer::Custom);
+}
+
+void Form1::PushButton2_MouseMove() {
+    m_design.form.setMousePointer(mapdata::MousePointer::Custom);
+}
+
+void Form1::Form_MouseMove() { m_design.form.setMousePointer(mapdata::MousePointer::Default); }
+
+void Form1::Form_Unload(int &) {}
+
+} // namespace quiz

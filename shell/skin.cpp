@@ -1,0 +1,24 @@
+#include "shell/skin.h"
+
+#include "shell/identity.h"
+
+namespace shell {
+
+void ApplySkin(const QString &appFolder, const FileSystem &files, mapdata::Form &form,
+               DispatchObject &skinFramework, const std::function<std::int32_t()> &windowHandle) {
+    if (!files.isNormalFile(appPath(appFolder, kSkinFileName)))
+        return;
+    form.setBackColor(mapdata::kColorButtonFace);
+    for (mapdata::Control *control : form.stackingOrder())
+        if (control->kind() == mapdata::ControlKind::Label)
+            control->setBackColor(mapdata::kColorButtonFace);
+
+    skinFramework.invoke(kSkinDispLoadSkin, {appPath(appFolder, kSkinFileName), QString()});
+    const std::int32_t options = skinFramework.property(kSkinDispOptions).toInt();
+    skinFramework.setProperty(kSkinDispOptions, options | kSkinOptionBit);
+    skinFramework.setProperty(kSkinDispApplyOptions, true);
+    skinFramework.setProperty(kSkinDispApplyColors, true);
+    skinFramework.invoke(kSkinDispApplyWindow, {windowHandle()});
+}
+
+} // namespace shell
