@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what Tessaline needs to build, test and run, from Debian's packages.
+# Runs as root, or through sudo when it is not root.
+set -euo pipefail
+
+packages=(
+    build-essential cmake
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6
+    libgtest-dev libgmock-dev
+    fonts-liberation
+    libgl-dev
+)
+# Extra tools for benchmarks and fuzzing, asked for with --extra.
+extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
+       pulseaudio pulseaudio-utils sox)
+
+if [ "${1:-}" = "--extra" ]; then
+    packages+=("${extra[@]}")
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    "${sudo_cmd[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
