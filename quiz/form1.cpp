@@ -50,9 +50,9 @@ void Form1::Form_Load() {
     trap.step(102, [&] {
         if (m_services.SkinFramework1)
             shell::ApplySkin(folder, *m_services.files, form, *m_services.SkinFramework1,
-                             m_services.windowHandle ? m_services.windowHandle
-                                                     : std::function<std::int32_t()>(
-                                                           [] { return std::int32_t(0); }));
+                             m_services.windowHandle
+                                 ? m_services.windowHandle
+                                 : std::function<std::int32_t()>([] { return std::int32_t(0); }));
     });
     bool cursorPresent = false;
     trap.step(104, [&] {
@@ -71,8 +71,7 @@ void Form1::Form_Load() {
     trap.step(108, [&] { shell::SetAppTitle(); });
     trap.step(110, [&] {
         if (m_services.clock && m_services.random && m_services.launcher)
-            shell::OccasionalSiteVisit(*m_services.clock, *m_services.random,
-                                       *m_services.launcher);
+            shell::OccasionalSiteVisit(*m_services.clock, *m_services.random, *m_services.launcher);
     });
     trap.step(128, [&] { form.setBackColor(mapdata::kColorWhite); });
     trap.step(130, [&] { placedCount = 0; });
@@ -84,8 +83,8 @@ void Form1::Form_Load() {
 void Form1::readItemList(shell::ErrorTrap &trap) {
     QByteArray bytes;
     const bool opened = trap.step(132, [&] {
-        bytes = m_services.files->readFile(
-            shell::appPath(m_services.appFolder, shell::kItemsFileName));
+        bytes =
+            m_services.files->readFile(shell::appPath(m_services.appFolder, shell::kItemsFileName));
     });
     // After a failed open nothing can be read: the pool keeps its design texts.
     if (!opened)
@@ -128,8 +127,7 @@ void Form1::makeDropZones(shell::ErrorTrap &trap) {
         trap.step(160, [&] { m_design.shape(z).setVisible(false); });
         trap.step(162, [&] { m_design.piccoor(z).setLeft(m_design.shape(z).rect().leftTwips); });
         trap.step(164, [&] { m_design.piccoor(z).setTop(m_design.shape(z).rect().topTwips); });
-        trap.step(166,
-                  [&] { m_design.piccoor(z).setWidth(m_design.shape(z).rect().widthTwips); });
+        trap.step(166, [&] { m_design.piccoor(z).setWidth(m_design.shape(z).rect().widthTwips); });
         trap.step(168,
                   [&] { m_design.piccoor(z).setHeight(m_design.shape(z).rect().heightTwips); });
         trap.step(170, [&] { m_design.piccoor(z).setTag(m_design.shape(z).tag()); });
@@ -192,7 +190,9 @@ void Form1::labels_DragOver(std::int16_t, mapdata::Control &source) {
     source.setDragIcon(m_design.Image2->picture());
 }
 
-void Form1::labels_DragDrop(std::int16_t, mapdata::Control &source) { source.setVisible(true); }
+void Form1::labels_DragDrop(std::int16_t, mapdata::Control &source) {
+    source.setVisible(true);
+}
 
 void Form1::PushButton1_MouseMove() {
     m_design.form.setMousePointer(mapdata::MousePointer::Custom);
@@ -202,7 +202,9 @@ void Form1::PushButton2_MouseMove() {
     m_design.form.setMousePointer(mapdata::MousePointer::Custom);
 }
 
-void Form1::Form_MouseMove() { m_design.form.setMousePointer(mapdata::MousePointer::Default); }
+void Form1::Form_MouseMove() {
+    m_design.form.setMousePointer(mapdata::MousePointer::Default);
+}
 
 void Form1::Form_Unload(int &) {}
 

@@ -99,7 +99,9 @@ Form1Services QuizWindow::completeServices(Form1Services services) {
     return services;
 }
 
-void QuizWindow::load() { m_form1->Form_Load(); }
+void QuizWindow::load() {
+    m_form1->Form_Load();
+}
 
 void QuizWindow::loadAndShow() {
     load();

@@ -32,8 +32,8 @@ constexpr double kPoolFontPoints = 11.25;
 constexpr double kMapLabelFontPoints = 8.25;
 constexpr double kButtonFontPoints = 11.25;
 
-extern const char *const kDesignPoolCaption;  // "Label3"
-extern const char *const kDesignMapCaption;   // thirteen asterisks
+extern const char *const kDesignPoolCaption; // "Label3"
+extern const char *const kDesignMapCaption;  // thirteen asterisks
 extern const char *const kInstructionsHeading;
 extern const char *const kInstructionLine;
 extern const char *const kCountriesHeading;

@@ -7,12 +7,12 @@ namespace {
 // Desktop scheme indices that the window uses, mapped onto Qt's palette roles.
 QPalette::ColorRole roleForSystemIndex(unsigned index) {
     switch (index) {
-    case 5: return QPalette::Base;         // window background
-    case 8: return QPalette::WindowText;   // window text
-    case 13: return QPalette::Highlight;   // selection
+    case 5: return QPalette::Base;       // window background
+    case 8: return QPalette::WindowText; // window text
+    case 13: return QPalette::Highlight; // selection
     case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;      // button face
-    case 18: return QPalette::ButtonText;  // button text
+    case 15: return QPalette::Button;     // button face
+    case 18: return QPalette::ButtonText; // button text
     case 23: return QPalette::ToolTipText;
     case 24: return QPalette::ToolTipBase;
     default: return QPalette::Window;

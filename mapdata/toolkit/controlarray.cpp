@@ -25,14 +25,15 @@ Control &ControlArray::operator()(int index) const {
         throw Failure::overflow();
     auto it = m_elements.find(index);
     if (it == m_elements.end())
-        throw Failure(kControlArrayElementMissing,
-                      QStringLiteral("Control array element '%1(%2)' doesn't exist")
-                          .arg(m_name)
-                          .arg(index));
+        throw Failure(
+            kControlArrayElementMissing,
+            QStringLiteral("Control array element '%1(%2)' doesn't exist").arg(m_name).arg(index));
     return *it->second;
 }
 
-bool ControlArray::contains(int index) const { return m_elements.count(index) != 0; }
+bool ControlArray::contains(int index) const {
+    return m_elements.count(index) != 0;
+}
 
 int ControlArray::upperBound() const {
     return m_elements.empty() ? -1 : m_elements.rbegin()->first;

@@ -11,8 +11,7 @@ namespace mapdata {
 class Failure : public std::exception {
 public:
     Failure(int number, QString description)
-        : m_number(number), m_description(std::move(description)),
-          m_what(m_description.toUtf8()) {}
+        : m_number(number), m_description(std::move(description)), m_what(m_description.toUtf8()) {}
 
     int number() const { return m_number; }
     const QString &description() const { return m_description; }
@@ -23,9 +22,7 @@ public:
     static Failure overflow() { return {6, QStringLiteral("Overflow")}; }
     static Failure fileNotFound() { return {53, QStringLiteral("File not found")}; }
     static Failure permissionDenied() { return {70, QStringLiteral("Permission denied")}; }
-    static Failure pathFileAccessError() {
-        return {75, QStringLiteral("Path/File access error")};
-    }
+    static Failure pathFileAccessError() { return {75, QStringLiteral("Path/File access error")}; }
     static Failure invalidPicture() { return {481, QStringLiteral("Invalid picture")}; }
 
 private:

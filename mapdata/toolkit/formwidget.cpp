@@ -2,10 +2,11 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <cmath>
 
@@ -39,16 +40,22 @@ FormWidget::FormWidget(Form &form, QWidget *parent)
     windowChanged();
 }
 
-FormWidget::~FormWidget() { m_form.setObserver(nullptr); }
+FormWidget::~FormWidget() {
+    m_form.setObserver(nullptr);
+}
 
 void FormWidget::placeChild(QWidget *child, const TwipsRect &rect) {
     child->setParent(this);
     child->setGeometry(rect.toPixels().toRect());
 }
 
-void FormWidget::invalidateRect(const TwipsRect &rect) { update(toDirtyPixels(rect)); }
+void FormWidget::invalidateRect(const TwipsRect &rect) {
+    update(toDirtyPixels(rect));
+}
 
-void FormWidget::invalidateAll() { update(); }
+void FormWidget::invalidateAll() {
+    update();
+}
 
 void FormWidget::windowChanged() {
     if (windowTitle() != m_form.caption())
@@ -56,8 +63,7 @@ void FormWidget::windowChanged() {
     const qint64 iconKey = m_form.icon().cacheKey();
     if (property("tessalineIconKey").toLongLong() != iconKey) {
         setProperty("tessalineIconKey", iconKey);
-        setWindowIcon(m_form.icon().isNull() ? QIcon()
-                                             : QIcon(QPixmap::fromImage(m_form.icon())));
+        setWindowIcon(m_form.icon().isNull() ? QIcon() : QIcon(QPixmap::fromImage(m_form.icon())));
     }
     updateCursor();
 }
@@ -117,8 +123,8 @@ const QPixmap &FormWidget::scaledPicture(const QImage &image, QSize deviceSize) 
     if (it == m_scaled.end()) {
         if (m_scaled.size() >= kMaxScaledPictures)
             m_scaled.clear();
-        it = m_scaled.insert(key, QPixmap::fromImage(image.scaled(
-                                      deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        it = m_scaled.insert(key, QPixmap::fromImage(image.scaled(deviceSize, Qt::IgnoreAspectRatio,
+                                                                  Qt::SmoothTransformation)));
     }
     return *it;
 }
@@ -131,9 +137,9 @@ void FormWidget::paintControl(QPainter &painter, const Control &control, qreal d
             painter.fillRect(rect, toQColor(control.backColor(), palette()));
         painter.setFont(fontFor(control.font()));
         painter.setPen(toQColor(control.foreColor(), palette()));
-        const int align = (control.alignment() == TextAlignment::Centre ? Qt::AlignHCenter
-                                                                        : Qt::AlignLeft) |
-                          Qt::AlignTop | Qt::TextWordWrap;
+        const int align =
+            (control.alignment() == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+            Qt::AlignTop | Qt::TextWordWrap;
         // drawText with a QString is always plain text: names come from a file.
         painter.drawText(rect, align, control.caption().left(kMaxPaintedChars));
         break;
@@ -194,7 +200,10 @@ void FormWidget::paintEvent(QPaintEvent *event) {
 void FormWidget::mousePressEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton)
         return;
-    if (m_form.beginDrag(pixelsToTwips(event->position())))
+    // The grab keeps the drag ours while the pointer leaves the window; the headless
+    // platform has no grab to give.
+    if (m_form.beginDrag(pixelsToTwips(event->position())) &&
+        QGuiApplication::platformName() != QLatin1String("offscreen"))
         grabMouse();
 }
 
@@ -205,7 +214,8 @@ void FormWidget::mouseMoveEvent(QMouseEvent *event) {
 void FormWidget::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || !m_form.dragSource())
         return;
-    releaseMouse();
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
     m_form.endDrag(pixelsToTwips(event->position()));
 }
 

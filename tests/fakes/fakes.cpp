@@ -21,7 +21,8 @@ int RecordingMessageBoxes::errorCount(const QString &handler) const {
     int count = 0;
     for (const MessageBoxCall &call : calls)
         if (call.title == QLatin1String("Application Error") &&
-            (handler.isEmpty() || call.prompt.contains(QLatin1Char('.') + handler + QLatin1Char(' '))))
+            (handler.isEmpty() ||
+             call.prompt.contains(QLatin1Char('.') + handler + QLatin1Char(' '))))
             ++count;
     return count;
 }

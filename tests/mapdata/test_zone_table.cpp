@@ -44,13 +44,23 @@ TwipsRect intersection(const TwipsRect &a, const TwipsRect &b) {
 } // namespace
 
 TEST(ZoneTable, HasSeventeenTagsWithTheirZoneCounts) {
-    const std::map<QString, int> expected = {
-        {"Brazil,Brasilia", 11},       {"French Guinea", 1},        {"Guyana", 1},
-        {"Suriname", 1},               {"Venezuela,Caracas", 3},    {"Colombia,Bogota", 4},
-        {"Ecuador,Quito", 2},          {"Peru,Lima", 7},            {"Bolivia,La Paz,Sucre", 4},
-        {"Paraguay,Asuncion", 3},      {"Uruguay,Montevideo", 1},   {"Argentina,Buenos Aires", 8},
-        {"Chile,Santiago", 6},         {"Caribbean Sea", 2},        {"South Pacific Ocean", 1},
-        {"North Atlantic Ocean", 2},   {"South Atlantic Ocean", 4}};
+    const std::map<QString, int> expected = {{"Brazil,Brasilia", 11},
+                                             {"French Guinea", 1},
+                                             {"Guyana", 1},
+                                             {"Suriname", 1},
+                                             {"Venezuela,Caracas", 3},
+                                             {"Colombia,Bogota", 4},
+                                             {"Ecuador,Quito", 2},
+                                             {"Peru,Lima", 7},
+                                             {"Bolivia,La Paz,Sucre", 4},
+                                             {"Paraguay,Asuncion", 3},
+                                             {"Uruguay,Montevideo", 1},
+                                             {"Argentina,Buenos Aires", 8},
+                                             {"Chile,Santiago", 6},
+                                             {"Caribbean Sea", 2},
+                                             {"South Pacific Ocean", 1},
+                                             {"North Atlantic Ocean", 2},
+                                             {"South Atlantic Ocean", 4}};
     EXPECT_EQ(kZoneTable.size(), 61u);
     EXPECT_EQ(zoneCountByTag(), expected);
 }
@@ -121,8 +131,8 @@ TEST(ZoneTable, MapLabelsLieOnTheirOwnZonesOrBesideTheirCapitalMarkers) {
         if (tag.split(QLatin1Char(',')).first() == name) {
             bool overlaps = false;
             for (const ZoneRecord &zone : kZoneTable)
-                overlaps |= QString::fromLatin1(zone.tag) == tag &&
-                            zone.rect().intersects(item.mapLabel);
+                overlaps |=
+                    QString::fromLatin1(zone.tag) == tag && zone.rect().intersects(item.mapLabel);
             EXPECT_TRUE(overlaps) << name.toStdString();
         } else {
             int nearest = 1 << 30;

@@ -86,7 +86,6 @@ TEST_F(Board, FolderOrUnreadableFileInPlaceOfTheItemFileIsReportedAtTheOpen) {
     load();
     EXPECT_EQ(boxes.errorLines(), std::vector<int>{132});
     EXPECT_TRUE(boxes.calls[0].prompt.startsWith(QLatin1String("Path/File access error")));
-
 }
 
 TEST_F(Board, EmptyFileLeavesTheDesignTextsWithoutReport) {

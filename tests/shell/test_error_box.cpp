@@ -8,10 +8,13 @@
 using namespace shell;
 
 TEST(ErrorBox, MessageJoinsDescriptionLocationLineAndRequestExactly) {
-    EXPECT_EQ(errorMessage(QStringLiteral("File not found"), locationText(QStringLiteral("Form_Load")), 132),
-              QStringLiteral("File not found\r\nin Tessaline2017/04/05.Form1.Form_Load at line 132\r\r"
-                             "Please email screenshot of this message to support@quelmark.example"));
-    EXPECT_TRUE(errorMessage(QString(), locationText(QStringLiteral("x")), 100).startsWith(QLatin1String("\r\nin ")));
+    EXPECT_EQ(
+        errorMessage(QStringLiteral("File not found"), locationText(QStringLiteral("Form_Load")),
+                     132),
+        QStringLiteral("File not found\r\nin Tessaline2017/04/05.Form1.Form_Load at line 132\r\r"
+                       "Please email screenshot of this message to support@quelmark.example"));
+    EXPECT_TRUE(errorMessage(QString(), locationText(QStringLiteral("x")), 100)
+                    .startsWith(QLatin1String("\r\nin ")));
 }
 
 TEST(ErrorTrap, ReportsEachFailingStepWithItsOwnLineAndGoesOn) {
@@ -25,7 +28,8 @@ TEST(ErrorTrap, ReportsEachFailingStepWithItsOwnLineAndGoesOn) {
     EXPECT_EQ(ran, std::vector<int>{108});
     EXPECT_EQ(boxes.errorLines(), (std::vector<int>{106, 110, 112}));
     ASSERT_EQ(boxes.calls.size(), 3u);
-    EXPECT_TRUE(boxes.calls[0].prompt.startsWith(QLatin1String("Overflow\r\nin Tessaline2017/04/05.Form1.piccoor_DragDrop at line 106")));
+    EXPECT_TRUE(boxes.calls[0].prompt.startsWith(
+        QLatin1String("Overflow\r\nin Tessaline2017/04/05.Form1.piccoor_DragDrop at line 106")));
     EXPECT_TRUE(boxes.calls[1].prompt.startsWith(QLatin1String("plain\r\n")));
     EXPECT_TRUE(boxes.calls[2].prompt.startsWith(QLatin1String("Out of memory\r\n")));
     EXPECT_EQ(boxes.calls[0].title, QStringLiteral("Application Error"));
@@ -35,9 +39,7 @@ TEST(ErrorTrap, ReportsEachFailingStepWithItsOwnLineAndGoesOn) {
 TEST(ErrorTrap, FailureInsideACalledRoutineCarriesTheCallingStepsLine) {
     fakes::RecordingMessageBoxes boxes;
     ErrorTrap outer(boxes, QStringLiteral("Form_Load"));
-    auto routine = [] {
-        throw mapdata::Failure(380, QStringLiteral("Invalid skin file"));
-    };
+    auto routine = [] { throw mapdata::Failure(380, QStringLiteral("Invalid skin file")); };
     outer.step(102, routine);
     EXPECT_EQ(boxes.errorLines(), std::vector<int>{102});
 }

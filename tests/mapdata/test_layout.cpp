@@ -1,0 +1,199 @@
+#include "fakes/fakes.h"
+#include "quiz/quizwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPainter>
+#include <QTest>
+
+using namespace mapdata;
+
+namespace {
+
+bool isWhite(QRgb c) {
+    return qRed(c) > 225 && qGreen(c) > 225 && qBlue(c) > 225;
+}
+bool isBlue(QRgb c) {
+    return qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 10;
+}
+
+int whitePixelsIn(const QImage &image, const TwipsRect &rect) {
+    const QRect px = rect.toPixels().toRect().intersected(image.rect());
+    int n = 0;
+    for (int y = px.top(); y <= px.bottom(); ++y)
+        for (int x = px.left(); x <= px.right(); ++x)
+            n += isWhite(image.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+class QuizWindowOnScreen : public ::testing::Test {
+protected:
+    QuizWindowOnScreen() {
+        files.files[QStringLiteral("/app/items.txt")] = [] {
+            QFile f(QStringLiteral(TESSALINE_ASSETS_DIR "/items.txt"));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        quiz::Form1Services services;
+        services.appFolder = QStringLiteral("/app");
+        services.messageBoxes = &boxes;
+        services.wmp1 = &sounds;
+        services.files = &files;
+        services.clock = &clock;
+        services.random = &random;
+        services.launcher = &launcher;
+        services.SkinFramework1 = &skin;
+        window = std::make_unique<quiz::QuizWindow>(services);
+        window->loadAndShow();
+    }
+
+    QImage render(qreal devicePixelRatio = 1.0) {
+        QImage image(window->widget().size() * devicePixelRatio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(devicePixelRatio);
+        QPainter painter(&image);
+        window->widget().paintForm(painter, window->widget().rect());
+        return image;
+    }
+
+    fakes::RecordingMessageBoxes boxes;
+    fakes::RecordingSoundPlayer sounds;
+    fakes::FakeFileSystem files;
+    fakes::FakeClock clock;
+    fakes::ScriptedRandom random;
+    fakes::RecordingLauncher launcher;
+    fakes::RecordingSkin skin;
+    std::unique_ptr<quiz::QuizWindow> window;
+};
+
+} // namespace
+
+TEST_F(QuizWindowOnScreen, IsAFixedWindowOf999By706WithoutMaximiseButton) {
+    QWidget &w = window->widget();
+    EXPECT_EQ(w.size(), QSize(999, 706));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+    w.resize(1200, 900);
+    EXPECT_EQ(w.size(), QSize(999, 706));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tessaline"));
+    EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(QuizWindowOnScreen, PanelIsBlueFromTopToBottomRightOfTheMap) {
+    const QImage image = render();
+    for (int x : {582, 995})
+        for (int y = 0; y < image.height(); ++y)
+            ASSERT_TRUE(isBlue(image.pixel(x, y))) << x << "," << y;
+}
+
+TEST_F(QuizWindowOnScreen, HeadingsAndNamesAreWhiteWhereTheyArePlaced) {
+    const QImage image = render();
+    const QuizWindowDesign &d = window->design();
+    for (const Control *heading : {d.Label1, d.Label2, d.Label3, d.Label4, d.Label5})
+        EXPECT_GT(whitePixelsIn(image, heading->rect()), 20) << heading->caption().toStdString();
+    for (int i = 0; i < kItemCount; ++i) {
+        const TwipsRect place = kItemTable[std::size_t(i)].poolRect();
+        EXPECT_GT(whitePixelsIn(image, place), 30) << kItemTable[std::size_t(i)].name;
+        EXPECT_EQ(d.labels(i).caption(), QString::fromLatin1(kItemTable[std::size_t(i)].name));
+    }
+}
+
+TEST_F(QuizWindowOnScreen, MapShowsEveryCountryColourAndNoZoneOutline) {
+    const QImage image = render();
+    // The same window with nothing but the map picture.
+    QuizWindowDesign bare;
+    for (Control *control : bare.form.stackingOrder())
+        control->setVisible(control == bare.Image1);
+    FormWidget bareWidget(bare.form);
+    QImage mapOnly(bareWidget.size(), QImage::Format_RGB32);
+    QPainter painter(&mapOnly);
+    bareWidget.paintForm(painter, bareWidget.rect());
+
+    int differing = 0;
+    const QRect mapArea = kImage1Rect.toPixels().toRect().intersected(image.rect());
+    for (int y = mapArea.top(); y <= mapArea.bottom(); ++y)
+        for (int x = mapArea.left(); x < 580; ++x) {
+            bool onMarker = false;
+            for (const MarkerRecord &marker : kCapitalMarkers)
+                onMarker |=
+                    marker.rect().toPixels().toAlignedRect().adjusted(-1, -1, 1, 1).contains(x, y);
+            if (!onMarker && image.pixel(x, y) != mapOnly.pixel(x, y))
+                ++differing;
+        }
+    EXPECT_EQ(differing, 0);
+
+    QFile paletteFile(QStringLiteral(TESSALINE_ASSETS_DIR "/pictures/map-palette.txt"));
+    ASSERT_TRUE(paletteFile.open(QIODevice::ReadOnly | QIODevice::Text));
+    int colours = 0;
+    for (const QByteArray &line : paletteFile.readAll().split('\n')) {
+        const int hash = line.indexOf('#');
+        if (hash < 0)
+            continue;
+        const QRgb colour = QColor(QString::fromLatin1(line.mid(hash).trimmed())).rgb();
+        int seen = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < 580; x += 2)
+                seen += image.pixel(x, y) == colour ? 1 : 0;
+        EXPECT_GT(seen, 2) << line.constData();
+        ++colours;
+    }
+    EXPECT_EQ(colours, 13);
+}
+
+TEST_F(QuizWindowOnScreen, DrawsCrisplyAtTwiceTheScale) {
+    const QImage image = render(2.0);
+    EXPECT_EQ(image.size(), QSize(1998, 1412));
+    // The panel's right edge and a pool name are drawn at device resolution.
+    EXPECT_TRUE(isBlue(image.pixel(1990, 700)));
+    int white = 0;
+    const QRect place = QRect(606 * 2, 96 * 2, 160 * 2, 19 * 2);
+    for (int y = place.top(); y <= place.bottom(); ++y)
+        for (int x = place.left(); x <= place.right(); ++x)
+            white += isWhite(image.pixel(x, y)) ? 1 : 0;
+    EXPECT_GT(white, 120);
+}
+
+TEST_F(QuizWindowOnScreen, FocusSinkHoldsTheFocusOutOfSight) {
+    QWidget &w = window->widget();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QLineEdit &text1 = window->Text1();
+    EXPECT_TRUE(text1.hasFocus());
+    EXPECT_FALSE(w.rect().intersects(text1.geometry()));
+    EXPECT_EQ(text1.text(), QStringLiteral("Text1"));
+}
+
+TEST_F(QuizWindowOnScreen, ButtonsCarryTheirCaptionsPlacesAndFont) {
+    EXPECT_EQ(window->PushButton1().text(), QStringLiteral("Restart"));
+    EXPECT_EQ(window->PushButton2().text(), QStringLiteral("Exit"));
+    EXPECT_EQ(window->PushButton1().geometry(), QRect(592, 640, 189, 27));
+    EXPECT_EQ(window->PushButton2().geometry(), QRect(800, 640, 189, 27));
+    EXPECT_EQ(window->PushButton1().font().pixelSize(), 15);
+    EXPECT_TRUE(window->PushButton1().font().bold());
+}
+
+TEST(QuizWindowDesignStacking, ControlsAreStackedAsDesignedFrontToBack) {
+    QuizWindowDesign d;
+    QStringList frontToBack;
+    const auto &order = d.form.stackingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        frontToBack << ((*it)->index() >= 0
+                            ? QStringLiteral("%1(%2)").arg((*it)->name()).arg((*it)->index())
+                            : (*it)->name());
+    QStringList expected;
+    for (int i = 27; i >= 1; --i)
+        expected << QStringLiteral("maplabel(%1)").arg(i);
+    for (int i = 10; i >= 0; --i)
+        expected << QStringLiteral("imgCapital(%1)").arg(i);
+    expected << QStringLiteral("maplabel(0)");
+    for (int i = 60; i >= 0; --i)
+        expected << QStringLiteral("shape(%1)").arg(i);
+    expected << QStringLiteral("Label5") << QStringLiteral("Label4") << QStringLiteral("Label3");
+    expected << QStringLiteral("piccoor(0)");
+    for (int i = 27; i >= 0; --i)
+        expected << QStringLiteral("labels(%1)").arg(i);
+    expected << QStringLiteral("Image2") << QStringLiteral("Label1") << QStringLiteral("Label2")
+             << QStringLiteral("Image3") << QStringLiteral("Image1");
+    EXPECT_EQ(frontToBack, expected);
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "fakes/fakes.h"
+#include "mapdata/design/zonetable.h"
+#include "quiz/quizwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+// The real quiz window, driven by mouse events, with recording fakes around it.
+class PlayedWindow : public ::testing::Test {
+protected:
+    PlayedWindow() {
+        QFile items(QStringLiteral(TESSALINE_ASSETS_DIR "/items.txt"));
+        if (items.open(QIODevice::ReadOnly))
+            files.files[QStringLiteral("/app/items.txt")] = items.readAll();
+        quiz::Form1Services services;
+        services.appFolder = QStringLiteral("/app");
+        services.messageBoxes = &boxes;
+        services.wmp1 = &sounds;
+        services.files = &files;
+        services.clock = &clock;
+        services.random = &random;
+        services.launcher = &launcher;
+        services.SkinFramework1 = &skin;
+        window = std::make_unique<quiz::QuizWindow>(services);
+        window->loadAndShow();
+    }
+
+    mapdata::QuizWindowDesign &design() { return window->design(); }
+    QWidget &widget() { return window->widget(); }
+
+    // A window pixel whose front-most control is a drop zone that accepts the name.
+    std::optional<QPoint> dropPointFor(const QString &name) {
+        mapdata::Form &form = design().form;
+        for (int z = 0; z < design().piccoor.count(); ++z) {
+            const mapdata::TwipsRect r = design().piccoor(z).rect();
+            if (!design().piccoor(z).tag().contains(name))
+                continue;
+            for (int y = r.topTwips / 15 + 1; y * 15 < r.bottomTwips(); y += 2)
+                for (int x = r.leftTwips / 15 + 1; x * 15 < r.rightTwips(); x += 2) {
+                    const mapdata::Control *front = form.hitTest(QPoint(x * 15, y * 15));
+                    if (front && front->array() == &design().piccoor && front->tag().contains(name))
+                        return QPoint(x, y);
+                }
+        }
+        return std::nullopt;
+    }
+
+    QPoint poolPoint(int item) {
+        return design().labels(item).rect().toPixels().center().toPoint();
+    }
+
+    // Presses on a pool name, moves across the pool and releases at a window pixel.
+    void drag(int item, QPoint to) {
+        const QPoint from = poolPoint(item);
+        QTest::mousePress(&widget(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(&widget(), from + QPoint(4, 2));
+        QTest::mouseMove(&widget(), (from + to) / 2);
+        QTest::mouseMove(&widget(), to);
+        QTest::mouseRelease(&widget(), Qt::LeftButton, {}, to);
+    }
+
+    void placeCorrectly(int item) {
+        const QString name = QString::fromLatin1(mapdata::kItemTable[std::size_t(item)].name);
+        const std::optional<QPoint> to = dropPointFor(name);
+        ASSERT_TRUE(to.has_value()) << name.toStdString();
+        drag(item, *to);
+    }
+
+    int visiblePoolLabels() {
+        int n = 0;
+        for (int i = 0; i < mapdata::kItemCount; ++i)
+            n += design().labels(i).isVisible() ? 1 : 0;
+        return n;
+    }
+    int visibleMapLabels() {
+        int n = 0;
+        for (int i = 0; i < mapdata::kItemCount; ++i)
+            n += design().maplabel(i).isVisible() ? 1 : 0;
+        return n;
+    }
+
+    fakes::RecordingMessageBoxes boxes;
+    fakes::RecordingSoundPlayer sounds;
+    fakes::FakeFileSystem files;
+    fakes::FakeClock clock;
+    fakes::ScriptedRandom random;
+    fakes::RecordingLauncher launcher;
+    fakes::RecordingSkin skin;
+    std::unique_ptr<quiz::QuizWindow> window;
+};
