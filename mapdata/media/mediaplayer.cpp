@@ -1,0 +1,154 @@
+#include "mapdata/media/mediaplayer.h"
+
+#include <QAudio>
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QDir>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace mapdata {
+
+namespace {
+constexpr char kBackendVariable[] = "QT_MEDIA_BACKEND";
+}  // namespace
+
+void selectMediaBackend() {
+    if (qEnvironmentVariableIsEmpty(kBackendVariable)) qputenv(kBackendVariable, kMediaBackend);
+}
+
+MediaPlayer::MediaPlayer(QObject *parent) : QObject(parent) {}
+
+MediaPlayer::~MediaPlayer() {
+    // Stop before the children go, so no backend thread outlives its output.
+    for (Slot &slot : m_slots) slot.player->stop();
+}
+
+QString MediaPlayer::URL() const { return m_url; }
+
+QUrl MediaPlayer::resolve(const QString &url) {
+    const QString trimmed = url.trimmed();
+    if (trimmed.isEmpty()) return {};
+    // A bare path (absolute, relative or with a drive letter) is a file; only a scheme of two or
+    // more letters makes it a URL, so "C:/x.wma" stays a path.
+    const QUrl parsed(trimmed, QUrl::StrictMode);
+    if (parsed.isValid() && parsed.scheme().size() > 1) return parsed;
+    // Cleaned so that two spellings of one file share one loaded player.
+    return QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(trimmed).absoluteFilePath()));
+}
+
+bool MediaPlayer::isPlayable(const QUrl &source) {
+    if (!source.isLocalFile()) return source.isValid();
+    const QFileInfo info(source.toLocalFile());
+    return info.isFile() && info.isReadable();
+}
+
+bool MediaPlayer::hasAudioDevice() { return !QMediaDevices::defaultAudioOutput().isNull(); }
+
+bool MediaPlayer::routeToDefaultDevice(Slot &slot) {
+    // Qt 6.4's FFmpeg backend crashes its render thread when playing to no device, so never
+    // play without one. An output made before a device appeared holds a null device: re-route.
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) return false;
+    if (slot.output->device().isNull()) slot.output->setDevice(device);
+    return true;
+}
+
+float MediaPlayer::outputVolume() const {
+    if (m_settings.mute) return 0.0F;
+    // The control's volume is a slider position, so map it the way ears hear it.
+    const float slider =
+        static_cast<float>(m_settings.volume) / static_cast<float>(MediaPlayerSettings::kMaxVolume);
+    return QAudio::convertVolume(slider, QAudio::LogarithmicVolumeScale,
+                                 QAudio::LinearVolumeScale);
+}
+
+void MediaPlayer::prepare(const QStringList &preloadURLs) {
+    m_prepared = true;
+    for (const QString &url : preloadURLs) {
+        const QUrl source = resolve(url);
+        if (isPlayable(source) && slotFor(source) == nullptr) load(source);
+    }
+}
+
+MediaPlayer::Slot *MediaPlayer::slotFor(const QUrl &source) {
+    const auto it = std::find_if(m_slots.begin(), m_slots.end(),
+                                 [&](const Slot &slot) { return slot.source == source; });
+    return it == m_slots.end() ? nullptr : &*it;
+}
+
+MediaPlayer::Slot *MediaPlayer::load(const QUrl &source) {
+    if (static_cast<int>(m_slots.size()) >= kMaxLoadedSounds) {
+        unload(std::min_element(m_slots.begin(), m_slots.end(), [](const Slot &a, const Slot &b) {
+            return a.lastUsed < b.lastUsed;
+        }));
+    }
+    Slot slot;
+    slot.source = source;
+    slot.output = new QAudioOutput(this);
+    slot.output->setVolume(outputVolume());
+    slot.player = new QMediaPlayer(this);
+    slot.player->setAudioOutput(slot.output);
+    slot.player->setPlaybackRate(m_settings.rate);
+    slot.player->setLoops(m_settings.playCount);
+    slot.player->setSource(source);
+    slot.lastUsed = ++m_useCounter;
+    m_slots.push_back(slot);
+    return &m_slots.back();
+}
+
+void MediaPlayer::unload(std::vector<Slot>::iterator it) {
+    it->player->stop();
+    it->player->deleteLater();
+    it->output->deleteLater();
+    if (m_active == it->source) m_active.clear();
+    m_slots.erase(it);
+}
+
+QList<QUrl> MediaPlayer::playingSources() const {
+    QList<QUrl> sources;
+    for (const Slot &slot : m_slots) {
+        if (slot.player->playbackState() != QMediaPlayer::StoppedState) sources.append(slot.source);
+    }
+    return sources;
+}
+
+void MediaPlayer::stopAllExcept(const Slot *keep) {
+    for (Slot &slot : m_slots) {
+        if (&slot != keep && slot.player->playbackState() != QMediaPlayer::StoppedState)
+            slot.player->stop();
+    }
+}
+
+void MediaPlayer::restart(Slot &slot) {
+    // Reopened rather than stopped (or paused), sought to 0 and played: on Qt 6.4's FFmpeg
+    // backend that replay was silent about one time in ten and could crash the render thread.
+    // Clearing the source first replays every time, and opening a small local file is quick.
+    // This also retries a file that failed to open before.
+    slot.player->setSource(QUrl());
+    slot.player->setSource(slot.source);
+    slot.player->play();
+}
+
+void MediaPlayer::setURL(const QString &url) {
+    m_url = url;
+    if (!m_prepared) prepare();
+    const QUrl source = resolve(url);
+    if (!isPlayable(source)) {
+        stopAllExcept(nullptr);
+        m_active.clear();
+        return;
+    }
+    Slot *slot = slotFor(source);
+    if (slot == nullptr) slot = load(source);
+    slot->lastUsed = ++m_useCounter;
+    stopAllExcept(slot);
+    m_active = source;
+    if (routeToDefaultDevice(*slot)) restart(*slot);
+}
+
+}  // namespace mapdata
