@@ -3,7 +3,8 @@
 //
 // Output, one line each on stdout, times in CLOCK_MONOTONIC nanoseconds:
 //   start <ns>            the program began (before QCoreApplication)
-//   prepared <ns>         prepare() returned (absent with --no-prepare)
+//   preparing <ns>        prepare() called (absent with --no-prepare)
+//   prepared <ns>         prepare() returned
 //   request <ns> <url>    just before setURL(url)
 //   done <ns>
 #include "mapdata/media/mediaplayer.h"
@@ -25,17 +26,16 @@ qint64 monotonicNs() {
 }
 
 void logLine(const char *what, const QString &detail = {}) {
-    std::printf("%s %lld %s\n", what, static_cast<long long>(monotonicNs()),
-                qPrintable(detail));
+    std::printf("%s %lld %s\n", what, static_cast<long long>(monotonicNs()), qPrintable(detail));
     std::fflush(stdout);
 }
 
 constexpr int kDefaultCount = 12;
 constexpr int kDefaultIntervalMs = 700;
 constexpr int kDefaultFirstDelayMs = 400;
-constexpr int kTailMs = 1500;  // lets the last sound finish before quitting
+constexpr int kTailMs = 1500; // lets the last sound finish before quitting
 
-}  // namespace
+} // namespace
 
 int main(int argc, char *argv[]) {
     logLine("start");
@@ -50,14 +50,12 @@ int main(int argc, char *argv[]) {
                                  QStringLiteral("sound..."));
     const QCommandLineOption countOption(QStringLiteral("count"), QStringLiteral("Requests."),
                                          QStringLiteral("n"), QString::number(kDefaultCount));
-    const QCommandLineOption intervalOption(QStringLiteral("interval"),
-                                            QStringLiteral("Milliseconds between requests."),
-                                            QStringLiteral("ms"),
-                                            QString::number(kDefaultIntervalMs));
-    const QCommandLineOption firstOption(QStringLiteral("first-delay"),
-                                         QStringLiteral("Milliseconds from start to 1st request."),
-                                         QStringLiteral("ms"),
-                                         QString::number(kDefaultFirstDelayMs));
+    const QCommandLineOption intervalOption(
+        QStringLiteral("interval"), QStringLiteral("Milliseconds between requests."),
+        QStringLiteral("ms"), QString::number(kDefaultIntervalMs));
+    const QCommandLineOption firstOption(
+        QStringLiteral("first-delay"), QStringLiteral("Milliseconds from start to 1st request."),
+        QStringLiteral("ms"), QString::number(kDefaultFirstDelayMs));
     const QCommandLineOption noPrepareOption(
         QStringLiteral("no-prepare"),
         QStringLiteral("Skip prepare(); the first setURL builds everything on demand."));
@@ -67,7 +65,8 @@ int main(int argc, char *argv[]) {
     parser.addOptions({countOption, intervalOption, firstOption, noPrepareOption, preloadOption});
     parser.process(app);
     const QStringList sounds = parser.positionalArguments();
-    if (sounds.isEmpty()) parser.showHelp(1);
+    if (sounds.isEmpty())
+        parser.showHelp(1);
     const int count = parser.value(countOption).toInt();
     const int intervalMs = parser.value(intervalOption).toInt();
     const int firstDelayMs = parser.value(firstOption).toInt();
@@ -76,6 +75,7 @@ int main(int argc, char *argv[]) {
     if (!parser.isSet(noPrepareOption)) {
         // As the program does: prepare on a zero-timer once the event loop runs.
         QTimer::singleShot(0, &player, [&] {
+            logLine("preparing");
             player.prepare(sounds + parser.values(preloadOption));
             logLine("prepared");
         });

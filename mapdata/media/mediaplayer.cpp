@@ -15,63 +15,75 @@ namespace mapdata {
 
 namespace {
 constexpr char kBackendVariable[] = "QT_MEDIA_BACKEND";
-}  // namespace
+} // namespace
 
 void selectMediaBackend() {
-    if (qEnvironmentVariableIsEmpty(kBackendVariable)) qputenv(kBackendVariable, kMediaBackend);
+    if (qEnvironmentVariableIsEmpty(kBackendVariable))
+        qputenv(kBackendVariable, kMediaBackend);
 }
 
 MediaPlayer::MediaPlayer(QObject *parent) : QObject(parent) {}
 
 MediaPlayer::~MediaPlayer() {
     // Stop before the children go, so no backend thread outlives its output.
-    for (Slot &slot : m_slots) slot.player->stop();
+    for (Slot &slot : m_slots)
+        slot.player->stop();
 }
 
-QString MediaPlayer::URL() const { return m_url; }
+QString MediaPlayer::URL() const {
+    return m_url;
+}
 
 QUrl MediaPlayer::resolve(const QString &url) {
     const QString trimmed = url.trimmed();
-    if (trimmed.isEmpty()) return {};
+    if (trimmed.isEmpty())
+        return {};
     // A bare path (absolute, relative or with a drive letter) is a file; only a scheme of two or
     // more letters makes it a URL, so "C:/x.wma" stays a path.
     const QUrl parsed(trimmed, QUrl::StrictMode);
-    if (parsed.isValid() && parsed.scheme().size() > 1) return parsed;
+    if (parsed.isValid() && parsed.scheme().size() > 1)
+        return parsed;
     // Cleaned so that two spellings of one file share one loaded player.
     return QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(trimmed).absoluteFilePath()));
 }
 
 bool MediaPlayer::isPlayable(const QUrl &source) {
-    if (!source.isLocalFile()) return source.isValid();
+    if (!source.isLocalFile())
+        return source.isValid();
     const QFileInfo info(source.toLocalFile());
     return info.isFile() && info.isReadable();
 }
 
-bool MediaPlayer::hasAudioDevice() { return !QMediaDevices::defaultAudioOutput().isNull(); }
+bool MediaPlayer::hasAudioDevice() {
+    return !QMediaDevices::defaultAudioOutput().isNull();
+}
 
 bool MediaPlayer::routeToDefaultDevice(Slot &slot) {
     // Qt 6.4's FFmpeg backend crashes its render thread when playing to no device, so never
     // play without one. An output made before a device appeared holds a null device: re-route.
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return false;
-    if (slot.output->device().isNull()) slot.output->setDevice(device);
+    if (device.isNull())
+        return false;
+    if (slot.output->device().isNull())
+        slot.output->setDevice(device);
     return true;
 }
 
 float MediaPlayer::outputVolume() const {
-    if (m_settings.mute) return 0.0F;
+    if (m_settings.mute)
+        return 0.0F;
     // The control's volume is a slider position, so map it the way ears hear it.
     const float slider =
         static_cast<float>(m_settings.volume) / static_cast<float>(MediaPlayerSettings::kMaxVolume);
-    return QAudio::convertVolume(slider, QAudio::LogarithmicVolumeScale,
-                                 QAudio::LinearVolumeScale);
+    return QAudio::convertVolume(slider, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale);
 }
 
 void MediaPlayer::prepare(const QStringList &preloadURLs) {
     m_prepared = true;
     for (const QString &url : preloadURLs) {
         const QUrl source = resolve(url);
-        if (isPlayable(source) && slotFor(source) == nullptr) load(source);
+        if (isPlayable(source) && slotFor(source) == nullptr)
+            load(source);
     }
 }
 
@@ -105,14 +117,16 @@ void MediaPlayer::unload(std::vector<Slot>::iterator it) {
     it->player->stop();
     it->player->deleteLater();
     it->output->deleteLater();
-    if (m_active == it->source) m_active.clear();
+    if (m_active == it->source)
+        m_active.clear();
     m_slots.erase(it);
 }
 
 QList<QUrl> MediaPlayer::playingSources() const {
     QList<QUrl> sources;
     for (const Slot &slot : m_slots) {
-        if (slot.player->playbackState() != QMediaPlayer::StoppedState) sources.append(slot.source);
+        if (slot.player->playbackState() != QMediaPlayer::StoppedState)
+            sources.append(slot.source);
     }
     return sources;
 }
@@ -136,7 +150,8 @@ void MediaPlayer::restart(Slot &slot) {
 
 void MediaPlayer::setURL(const QString &url) {
     m_url = url;
-    if (!m_prepared) prepare();
+    if (!m_prepared)
+        prepare();
     const QUrl source = resolve(url);
     if (!isPlayable(source)) {
         stopAllExcept(nullptr);
@@ -144,11 +159,13 @@ void MediaPlayer::setURL(const QString &url) {
         return;
     }
     Slot *slot = slotFor(source);
-    if (slot == nullptr) slot = load(source);
+    if (slot == nullptr)
+        slot = load(source);
     slot->lastUsed = ++m_useCounter;
     stopAllExcept(slot);
     m_active = source;
-    if (routeToDefaultDevice(*slot)) restart(*slot);
+    if (routeToDefaultDevice(*slot))
+        restart(*slot);
 }
 
-}  // namespace mapdata
+} // namespace mapdata

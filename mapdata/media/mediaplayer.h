@@ -28,7 +28,7 @@ struct MediaPlayerSettings {
     static constexpr int kDefaultPlayCount = 1;
     static constexpr double kDefaultRate = 1.0;
     static constexpr int kDefaultBalance = 0;
-    static constexpr int kDefaultVolume = 37;  // of kMaxVolume
+    static constexpr int kDefaultVolume = 37; // of kMaxVolume
     static constexpr int kMaxVolume = 100;
     static constexpr bool kDefaultMute = false;
     static constexpr char kDefaultUiMode[] = "full";
@@ -112,4 +112,4 @@ private:
     std::vector<Slot> m_slots;
 };
 
-}  // namespace mapdata
+} // namespace mapdata

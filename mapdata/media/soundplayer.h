@@ -8,8 +8,8 @@ namespace mapdata {
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    virtual void setURL(const QString &url) = 0;  // dispatch id 1
+    virtual void setURL(const QString &url) = 0; // dispatch id 1
     virtual QString URL() const = 0;
 };
 
-}  // namespace mapdata
+} // namespace mapdata

@@ -12,7 +12,9 @@
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages.
-inline void PrintTo(const QUrl &url, std::ostream *os) { *os << url.toString().toStdString(); }
+inline void PrintTo(const QUrl &url, std::ostream *os) {
+    *os << url.toString().toStdString();
+}
 QT_END_NAMESPACE
 
 namespace mapdata {
@@ -28,20 +30,23 @@ QString sound(const char *name) {
 
 // What should be heard playing after url was assigned: nothing on a machine without audio.
 QList<QUrl> expectedPlaying(const QString &url) {
-    if (!MediaPlayer::hasAudioDevice()) return {};
+    if (!MediaPlayer::hasAudioDevice())
+        return {};
     return {QUrl::fromLocalFile(url)};
 }
 
 void processEventsFor(int ms) {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
 }
 
 class MediaPlayerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (QCoreApplication::instance() != nullptr) return;
+        if (QCoreApplication::instance() != nullptr)
+            return;
         selectMediaBackend();
         static int argc = 1;
         static char name[] = "test_mediaplayer";
@@ -83,8 +88,9 @@ TEST_F(MediaPlayerTest, ResolvesPathsAndURLs) {
     EXPECT_EQ(MediaPlayer::resolve(path), QUrl::fromLocalFile(path));
     EXPECT_EQ(MediaPlayer::resolve(QUrl::fromLocalFile(path).toString()),
               QUrl::fromLocalFile(path));
-    EXPECT_EQ(MediaPlayer::resolve(QStringLiteral("sounds/x.wma")),
-              QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("sounds/x.wma"))));
+    EXPECT_EQ(
+        MediaPlayer::resolve(QStringLiteral("sounds/x.wma")),
+        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("sounds/x.wma"))));
     EXPECT_EQ(MediaPlayer::resolve(QStringLiteral("/a/b/../c.wma")),
               QUrl::fromLocalFile(QStringLiteral("/a/c.wma")));
     EXPECT_EQ(MediaPlayer::resolve(QStringLiteral("qrc:/sounds/x.wma")),
@@ -155,7 +161,7 @@ TEST_F(MediaPlayerTest, MissingOrUnreadableFilesAreSilent) {
     EXPECT_TRUE(player.activeSource().isEmpty());
     EXPECT_TRUE(player.playingSources().isEmpty());
 
-    EXPECT_NO_THROW(player.setURL(dir.path()));  // a folder is no sound either
+    EXPECT_NO_THROW(player.setURL(dir.path())); // a folder is no sound either
     EXPECT_TRUE(player.playingSources().isEmpty());
 
     // A file that is not audio fails inside the backend; that too passes quietly, twice.
@@ -187,5 +193,5 @@ TEST_F(MediaPlayerTest, KeepsABoundedNumberOfSoundsLoaded) {
               QUrl::fromLocalFile(dir.filePath(QStringLiteral("s%1.wma").arg(copies - 1))));
 }
 
-}  // namespace
-}  // namespace mapdata
+} // namespace
+} // namespace mapdata
