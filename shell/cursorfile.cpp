@@ -2,8 +2,10 @@
 
 #include "mapdata/toolkit/failure.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 
 #include <cstdint>
 
@@ -16,10 +18,13 @@ constexpr int kDirEntryBytes = 16;
 constexpr int kInfoHeaderBytes = 40;
 constexpr std::uint16_t kCursorType = 2;
 constexpr int kMaxCursorSide = 256;
+constexpr int kOpaque = 255;
 // A cursor file is small; anything larger is not one we read.
 constexpr qsizetype kMaxCursorFileBytes = 4 * 1024 * 1024;
 
-[[noreturn]] void invalid() { throw mapdata::Failure::invalidPicture(); }
+[[noreturn]] void invalid() {
+    throw mapdata::Failure::invalidPicture();
+}
 
 std::uint32_t readU16(const QByteArray &b, qsizetype at) {
     if (at < 0 || at + 2 > b.size())
@@ -37,7 +42,9 @@ std::uint32_t readU32(const QByteArray &b, qsizetype at) {
     return readU16(b, at) | (readU16(b, at + 2) << 16);
 }
 
-std::int32_t readS32(const QByteArray &b, qsizetype at) { return std::int32_t(readU32(b, at)); }
+std::int32_t readS32(const QByteArray &b, qsizetype at) {
+    return std::int32_t(readU32(b, at));
+}
 
 qsizetype rowBytes(int width, int bitsPerPixel) {
     return ((qsizetype(width) * bitsPerPixel + 31) / 32) * 4;
@@ -76,6 +83,13 @@ QImage decodeDib(const QByteArray &b, qsizetype at, qsizetype size) {
     if (andAt > dib.size())
         invalid();
 
+    // Some editors write 32-bit cursors whose alpha bytes are all zero and leave the shape
+    // to the mask; taken literally such a cursor would be invisible.
+    bool alphaUsed = bpp != 32;
+    for (int y = 0; y < height && !alphaUsed; ++y)
+        for (int x = 0; x < width && !alphaUsed; ++x)
+            alphaUsed = (readU32(dib, xorAt + xorRow * y + x * 4) >> 24) != 0;
+
     QImage image(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
         const int row = height - 1 - y; // bottom-up rows
@@ -85,7 +99,7 @@ QImage decodeDib(const QByteArray &b, qsizetype at, qsizetype size) {
             if (bpp == 32) {
                 const std::uint32_t bgra = readU32(dib, xorLine + x * 4);
                 pixel = qRgba(int((bgra >> 16) & 0xFF), int((bgra >> 8) & 0xFF), int(bgra & 0xFF),
-                              int(bgra >> 24));
+                              alphaUsed ? int(bgra >> 24) : kOpaque);
             } else if (bpp == 24) {
                 const qsizetype p = xorLine + x * 3;
                 pixel = qRgb(int(readU8(dib, p + 2)), int(readU8(dib, p + 1)), int(readU8(dib, p)));
@@ -129,7 +143,17 @@ mapdata::PointerPicture decodeCursor(const QByteArray &bytes) {
     QImage image;
     static const QByteArray pngSignature("\x89PNG", 4);
     if (bytes.mid(offset, pngSignature.size()) == pngSignature) {
-        image = QImage::fromData(bytes.mid(offset, size), "PNG");
+        // The size is checked from the header first, so a PNG that claims a huge picture
+        // is refused before any pixel memory is taken for it.
+        QByteArray png = bytes.mid(offset, size);
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "PNG");
+        const QSize claimed = reader.size();
+        if (!claimed.isValid() || claimed.width() > kMaxCursorSide ||
+            claimed.height() > kMaxCursorSide)
+            invalid();
+        image = reader.read();
         if (image.isNull() || image.width() > kMaxCursorSide || image.height() > kMaxCursorSide)
             invalid();
     } else {

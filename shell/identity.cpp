@@ -16,6 +16,7 @@ const char *const kProductName = "Tessaline";
 const char *const kVersionText = "7.00";
 const char *const kOrganisationName = "Quelmark";
 const char *const kHomePageAddress = "https://www.quelmark.example/";
+const char *const kDesktopEntryName = "tessaline";
 
 const char *const kItemsFileName = "\\items.txt";
 const char *const kCursorFileName = "\\HAND-M.CUR";
@@ -72,9 +73,13 @@ void SetAppTitle() {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisationName));
     QGuiApplication::setApplicationDisplayName(appTitleFor(QString::fromLatin1(kProductName)));
+    // Lets desktops that match windows to their entries find tessaline.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryName));
 }
 
-int siteVisitDraw(float uniform) { return int(std::floor(uniform * kSiteVisitDrawRange)) + 1; }
+int siteVisitDraw(float uniform) {
+    return int(std::floor(uniform * kSiteVisitDrawRange)) + 1;
+}
 
 void OccasionalSiteVisit(const Clock &clock, RandomSource &random, Launcher &launcher) {
     random.randomize(float(clock.secondsSinceMidnight()));

@@ -13,6 +13,8 @@ extern const char *const kProductName;
 extern const char *const kVersionText;
 extern const char *const kOrganisationName;
 extern const char *const kHomePageAddress;
+// The base name of the installed desktop entry and theme icon.
+extern const char *const kDesktopEntryName;
 
 // The names appended to the application folder, written as the program has always
 // written them.

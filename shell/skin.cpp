@@ -15,9 +15,9 @@ void ApplySkin(const QString &appFolder, const FileSystem &files, mapdata::Form 
 
     skinFramework.invoke(kSkinDispLoadSkin, {appPath(appFolder, kSkinFileName), QString()});
     const std::int32_t options = skinFramework.property(kSkinDispOptions).toInt();
-    skinFramework.setProperty(kSkinDispOptions, options | kSkinOptionBit);
-    skinFramework.setProperty(kSkinDispApplyOptions, true);
-    skinFramework.setProperty(kSkinDispApplyColors, true);
+    skinFramework.setProperty(kSkinDispOptions, options | kSkinOptionControls);
+    skinFramework.setProperty(kSkinDispSkinDialogs, true);
+    skinFramework.setProperty(kSkinDispSkinNewControls, true);
     skinFramework.invoke(kSkinDispApplyWindow, {windowHandle()});
 }
 

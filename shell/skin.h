@@ -19,13 +19,14 @@ public:
     virtual void setProperty(int dispId, const QVariant &value) = 0;
 };
 
-// Dispatch identifiers of the skin component.
+// Dispatch identifiers of the skin component (what each means: skinframework.h).
 constexpr int kSkinDispOptions = 1;
 constexpr int kSkinDispLoadSkin = 2;
 constexpr int kSkinDispApplyWindow = 3;
-constexpr int kSkinDispApplyOptions = 5;
-constexpr int kSkinDispApplyColors = 10;
-constexpr std::int32_t kSkinOptionBit = 1;
+constexpr int kSkinDispSkinDialogs = 5;
+constexpr int kSkinDispSkinNewControls = 10;
+// The option bit the program sets: skin the window's controls.
+constexpr std::int32_t kSkinOptionControls = 1;
 
 // Skins the window when the skin file lies beside the program: the window and its
 // labels take the button-face colour, then the component loads and applies the skin.

@@ -2,15 +2,20 @@
 
 #include "mapdata/toolkit/failure.h"
 
+#include <QChildEvent>
+#include <QDialog>
+#include <QEvent>
 #include <QFile>
 #include <QStringDecoder>
 
 namespace shell {
 
 namespace {
-constexpr int kSkinFileInvalid = 380;
-constexpr qsizetype kMaxSkinFileBytes = 1024 * 1024;
+
+constexpr int kInvalidSkinFile = 380;
 constexpr int kNotSupported = 438;
+constexpr int kInvalidArgument = 5;
+const char kUnparsedSheetWarning[] = "Could not parse stylesheet";
 
 [[noreturn]] void unsupported() {
     throw mapdata::Failure(kNotSupported,
@@ -18,28 +23,59 @@ constexpr int kNotSupported = 438;
 }
 
 [[noreturn]] void invalidSkin() {
-    throw mapdata::Failure(kSkinFileInvalid, QStringLiteral("Invalid skin file"));
+    throw mapdata::Failure(kInvalidSkinFile, QStringLiteral("Invalid skin file"));
 }
+
+bool isAllowedControl(QChar c) {
+    return c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\f') ||
+           c == QLatin1Char('\r');
+}
+
+// Qt reports a sheet it cannot parse only as a warning when a widget is polished with it,
+// so the check polishes a throw-away widget and listens for that warning.
+QtMessageHandler g_previousHandler = nullptr;
+bool g_sheetRejected = false;
+
+void listenForRejectedSheet(QtMsgType type, const QMessageLogContext &context,
+                            const QString &message) {
+    if (message.contains(QLatin1String(kUnparsedSheetWarning))) {
+        g_sheetRejected = true;
+        return;
+    }
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
+
+bool qtParses(const QString &sheet) {
+    g_sheetRejected = false;
+    g_previousHandler = qInstallMessageHandler(listenForRejectedSheet);
+    {
+        QWidget probe;
+        probe.setStyleSheet(sheet);
+        probe.ensurePolished();
+    }
+    qInstallMessageHandler(g_previousHandler);
+    g_previousHandler = nullptr;
+    return !g_sheetRejected;
+}
+
 } // namespace
 
-bool SkinFramework::isValidSkinText(const QByteArray &bytes, QString *text) {
+bool SkinFramework::parseSkin(const QByteArray &bytes, QString *styleSheet) {
     if (bytes.size() > kMaxSkinFileBytes || bytes.contains('\0'))
         return false;
     QStringDecoder decoder(QStringConverter::Utf8);
-    const QString decoded = decoder.decode(bytes);
+    const QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return false;
-    int depth = 0;
-    for (QChar c : decoded) {
-        if (c == QLatin1Char('{'))
-            ++depth;
-        else if (c == QLatin1Char('}') && --depth < 0)
+    for (QChar c : text)
+        if (c.category() == QChar::Other_Control && !isAllowedControl(c))
             return false;
-    }
-    if (depth != 0)
+    // A sheet without any braces would be taken as declarations for the window alone.
+    if (!text.contains(QLatin1Char('{')) || !qtParses(text))
         return false;
-    if (text)
-        *text = decoded;
+    if (styleSheet)
+        *styleSheet = text;
     return true;
 }
 
@@ -48,16 +84,46 @@ void SkinFramework::LoadSkin(const QString &path, const QString &) {
     if (!file.open(QIODevice::ReadOnly))
         throw mapdata::Failure::fileNotFound();
     const QByteArray bytes = file.read(kMaxSkinFileBytes + 1);
-    QString text;
-    if (!isValidSkinText(bytes, &text))
+    QString sheet;
+    if (!parseSkin(bytes, &sheet))
         invalidSkin();
-    m_styleSheet = text;
+    m_styleSheet = sheet;
 }
 
-void SkinFramework::ApplyWindow(std::int32_t) {
-    if (!m_window || m_styleSheet.isEmpty())
+void SkinFramework::ApplyWindow(std::int32_t windowHandle) {
+    if (!m_window || std::int32_t(m_window->winId()) != windowHandle)
+        throw mapdata::Failure(kInvalidArgument,
+                               QStringLiteral("Invalid procedure call or argument"));
+    if (m_styleSheet.isEmpty())
         return;
-    m_window->setStyleSheet(m_styleSheet);
+    m_applied = true;
+    if (m_options & kSkinOptionControls) {
+        for (QObject *child : m_window->children()) {
+            auto *widget = qobject_cast<QWidget *>(child);
+            if (widget && !widget->isWindow())
+                skinWidget(widget);
+        }
+    }
+    if (m_skinDialogs || m_skinNewControls)
+        m_window->installEventFilter(this);
+}
+
+bool SkinFramework::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_window && event->type() == QEvent::ChildPolished) {
+        auto *widget = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child());
+        if (widget) {
+            const bool isDialog = widget->isWindow() && qobject_cast<QDialog *>(widget);
+            if (isDialog ? m_skinDialogs : (m_skinNewControls && !widget->isWindow()))
+                skinWidget(widget);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SkinFramework::skinWidget(QWidget *widget) const {
+    // A control that carries its own sheet keeps it.
+    if (widget->styleSheet().isEmpty())
+        widget->setStyleSheet(m_styleSheet);
 }
 
 QVariant SkinFramework::invoke(int dispId, const QVariantList &arguments) {
@@ -65,31 +131,26 @@ QVariant SkinFramework::invoke(int dispId, const QVariantList &arguments) {
     case kSkinDispLoadSkin:
         LoadSkin(arguments.value(0).toString(), arguments.value(1).toString());
         return true;
-    case kSkinDispApplyWindow:
-        ApplyWindow(arguments.value(0).toInt());
-        return true;
-    default:
-        unsupported();
+    case kSkinDispApplyWindow: ApplyWindow(arguments.value(0).toInt()); return true;
+    default: unsupported();
     }
 }
 
 QVariant SkinFramework::property(int dispId) {
     switch (dispId) {
     case kSkinDispOptions: return m_options;
-    case kSkinDispApplyOptions: return m_skinDialogs;
-    case kSkinDispApplyColors: return m_useSkinPalette;
-    default:
-        unsupported();
+    case kSkinDispSkinDialogs: return m_skinDialogs;
+    case kSkinDispSkinNewControls: return m_skinNewControls;
+    default: unsupported();
     }
 }
 
 void SkinFramework::setProperty(int dispId, const QVariant &value) {
     switch (dispId) {
     case kSkinDispOptions: m_options = value.toInt(); break;
-    case kSkinDispApplyOptions: m_skinDialogs = value.toBool(); break;
-    case kSkinDispApplyColors: m_useSkinPalette = value.toBool(); break;
-    default:
-        unsupported();
+    case kSkinDispSkinDialogs: m_skinDialogs = value.toBool(); break;
+    case kSkinDispSkinNewControls: m_skinNewControls = value.toBool(); break;
+    default: unsupported();
     }
 }
 

@@ -1,0 +1,61 @@
+# Installation and packages. Included at the end of the root CMakeLists.txt.
+#
+# The program finds every file beside its executable, so each platform gets one folder that
+# holds the executable and its run-time files:
+#   Windows: <prefix>/ itself;
+#   Linux:   <prefix>/lib/tessaline/, with <prefix>/bin/tessaline a relative symbolic link to
+#            the executable (the program resolves the link to find its folder), a desktop
+#            entry and the icon in the hicolor theme sizes.
+
+set(TESSALINE_ICON_SIZES 16 32 48 64 128 256)
+set(_tessaline_assets "${PROJECT_SOURCE_DIR}/assets")
+
+if(WIN32)
+    # Icon group 1 and the version block.
+    target_sources(Tessaline PRIVATE "${CMAKE_CURRENT_LIST_DIR}/windows/tessaline.rc")
+    set(TESSALINE_INSTALL_APPDIR ".")
+else()
+    set(TESSALINE_INSTALL_APPDIR "lib/tessaline")
+endif()
+
+install(TARGETS Tessaline RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
+foreach(file IN LISTS TESSALINE_RUNTIME_FILES)
+    if(EXISTS "${_tessaline_assets}/${file}")
+        get_filename_component(_folder "${file}" DIRECTORY)
+        install(FILES "${_tessaline_assets}/${file}"
+                DESTINATION "${TESSALINE_INSTALL_APPDIR}/${_folder}")
+    endif()
+endforeach()
+
+if(UNIX AND NOT APPLE)
+    install(CODE "
+        set(_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
+        file(MAKE_DIRECTORY \"\${_bin}\")
+        file(REMOVE \"\${_bin}/tessaline\")
+        file(CREATE_LINK \"../${TESSALINE_INSTALL_APPDIR}/Tessaline\" \"\${_bin}/tessaline\" SYMBOLIC)
+        message(STATUS \"Installing: \${_bin}/tessaline -> ../${TESSALINE_INSTALL_APPDIR}/Tessaline\")
+    ")
+    install(FILES "${CMAKE_CURRENT_LIST_DIR}/linux/tessaline.desktop"
+            DESTINATION share/applications)
+    foreach(size IN LISTS TESSALINE_ICON_SIZES)
+        install(FILES "${_tessaline_assets}/pictures/icon-${size}.png"
+                DESTINATION "share/icons/hicolor/${size}x${size}/apps"
+                RENAME tessaline.png)
+    endforeach()
+endif()
+
+set(CPACK_PACKAGE_NAME "tessaline")
+set(CPACK_PACKAGE_VENDOR "Quelmark")
+set(CPACK_PACKAGE_VERSION "7.00")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Map quiz of South America")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Drag the names of 13 countries, 11 capitals and 4 seas and oceans onto their places on a political map of South America.")
+set(CPACK_PACKAGE_CONTACT "Quelmark <support@quelmark.example>")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Tessaline")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windowing plug-ins are loaded at run time, so no library dependency names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+include(CPack)

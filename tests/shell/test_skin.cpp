@@ -1,0 +1,236 @@
+#include "fakes/fakes.h"
+#include "mapdata/design/quizwindowdesign.h"
+#include "shell/qtplatform.h"
+#include "shell/skin.h"
+#include "shell/skinframework.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+using namespace shell;
+
+namespace {
+
+constexpr std::int32_t kHandle = 4242;
+const char *const kSkinPath = "/app/x/o.cjs";
+
+QByteArray shippedSkin() {
+    QFile file(QStringLiteral(TESSALINE_ASSETS_DIR "/x/o.cjs"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class ApplySkinFakes : public ::testing::Test {
+protected:
+    void apply() {
+        ApplySkin(QStringLiteral("/app"), files, design.form, skin, [] { return kHandle; });
+    }
+    mapdata::QuizWindowDesign design;
+    fakes::FakeFileSystem files;
+    fakes::RecordingSkin skin;
+};
+
+TEST_F(ApplySkinFakes, WithoutTheSkinFileNothingChanges) {
+    apply();
+    EXPECT_TRUE(skin.calls.empty());
+    EXPECT_EQ(design.form.backColor(), mapdata::kColorWhite);
+}
+
+TEST_F(ApplySkinFakes, FolderOrHiddenFileNamedLikeTheSkinCountsAsAbsent) {
+    files.folders << QString::fromLatin1(kSkinPath);
+    apply();
+    files.folders.clear();
+    files.files[QString::fromLatin1(kSkinPath)] = "QPushButton {}";
+    files.hidden << QString::fromLatin1(kSkinPath);
+    apply();
+    EXPECT_TRUE(skin.calls.empty());
+}
+
+TEST_F(ApplySkinFakes, MakesTheFiveCallsInOrderWithTheirArguments) {
+    files.files[QString::fromLatin1(kSkinPath)] = "QPushButton {}";
+    apply();
+    ASSERT_EQ(skin.calls.size(), 6u) << "five calls, the second a read and a write";
+    const auto &c = skin.calls;
+    EXPECT_EQ(c[0].kind, QStringLiteral("invoke"));
+    EXPECT_EQ(c[0].dispId, 2);
+    EXPECT_EQ(c[0].arguments, (QVariantList{QStringLiteral("/app/x/o.cjs"), QString()}));
+    EXPECT_EQ(c[1].kind, QStringLiteral("get"));
+    EXPECT_EQ(c[1].dispId, 1);
+    EXPECT_EQ(c[2].kind, QStringLiteral("set"));
+    EXPECT_EQ(c[2].dispId, 1);
+    EXPECT_EQ(c[3].kind, QStringLiteral("set"));
+    EXPECT_EQ(c[3].dispId, 5);
+    EXPECT_EQ(c[3].arguments, QVariantList{true});
+    EXPECT_EQ(c[4].kind, QStringLiteral("set"));
+    EXPECT_EQ(c[4].dispId, 10);
+    EXPECT_EQ(c[4].arguments, QVariantList{true});
+    EXPECT_EQ(c[5].kind, QStringLiteral("invoke"));
+    EXPECT_EQ(c[5].dispId, 3);
+    EXPECT_EQ(c[5].arguments, QVariantList{kHandle});
+}
+
+TEST_F(ApplySkinFakes, OptionFlagsKeepEveryBitAlreadySet) {
+    files.files[QString::fromLatin1(kSkinPath)] = "QPushButton {}";
+    skin.options = std::int32_t(0x80001234u);
+    apply();
+    EXPECT_EQ(skin.options, std::int32_t(0x80001235u));
+    skin.options = 0x7;
+    apply();
+    EXPECT_EQ(skin.options, 0x7);
+}
+
+TEST_F(ApplySkinFakes, GivesTheWindowAndItsLabelsTheButtonFaceColourBeforeLoading) {
+    files.files[QString::fromLatin1(kSkinPath)] = "QPushButton {}";
+    skin.failOnInvoke = kSkinDispLoadSkin;
+    const mapdata::OleColor own = mapdata::rgbColor(1, 2, 3);
+    design.Image1->setBackColor(own);
+    design.Label1->setBackColor(own);
+    design.labels(0).setBackColor(own);
+    EXPECT_THROW(apply(), mapdata::Failure);
+    EXPECT_EQ(skin.calls.size(), 1u) << "a failed load stops the remaining calls";
+    EXPECT_EQ(design.form.backColor(), mapdata::kColorButtonFace);
+    EXPECT_EQ(design.Label1->backColor(), mapdata::kColorButtonFace);
+    EXPECT_EQ(design.labels(0).backColor(), mapdata::kColorButtonFace);
+    EXPECT_EQ(design.Image1->backColor(), own) << "images keep theirs";
+}
+
+TEST(SkinPresence, OnlyARegularFileIsPresent) {
+    QtFileSystem files;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString skin = dir.filePath(QStringLiteral("x/o.cjs"));
+    EXPECT_FALSE(files.isNormalFile(skin)) << "no folder x";
+    QDir().mkpath(skin);
+    EXPECT_FALSE(files.isNormalFile(skin)) << "a folder named o.cjs";
+    QDir().rmdir(skin);
+    writeFile(skin, "QPushButton {}");
+    EXPECT_TRUE(files.isNormalFile(skin));
+    EXPECT_FALSE(files.isNormalFile(dir.filePath(QStringLiteral("x/.o.cjs")))) << "missing";
+    writeFile(dir.filePath(QStringLiteral("x/.hidden")), "QPushButton {}");
+    EXPECT_FALSE(files.isNormalFile(dir.filePath(QStringLiteral("x/.hidden"))));
+}
+
+TEST(SkinFile, ShippedSkinIsAValidStyleSheet) {
+    const QByteArray bytes = shippedSkin();
+    ASSERT_FALSE(bytes.isEmpty());
+    QString sheet;
+    EXPECT_TRUE(SkinFramework::parseSkin(bytes, &sheet));
+    EXPECT_TRUE(sheet.contains(QLatin1String("QPushButton")));
+}
+
+TEST(SkinFile, RefusesWhatIsNotAStyleSheet) {
+    QByteArray random(4096, '\0');
+    QRandomGenerator generator(20170405);
+    for (char &byte : random)
+        byte = char(generator.bounded(256));
+    EXPECT_FALSE(SkinFramework::parseSkin(random, nullptr)) << "random bytes";
+    EXPECT_FALSE(SkinFramework::parseSkin(QByteArray(), nullptr)) << "empty";
+    EXPECT_FALSE(SkinFramework::parseSkin("   \n", nullptr)) << "blank";
+    EXPECT_FALSE(SkinFramework::parseSkin("QPushButton { color: red;", nullptr)) << "unclosed";
+    EXPECT_FALSE(SkinFramework::parseSkin("}}{{", nullptr));
+    EXPECT_FALSE(SkinFramework::parseSkin("color: red", nullptr)) << "no rule";
+    EXPECT_FALSE(SkinFramework::parseSkin(QByteArray("QPushButton {}\0", 15), nullptr));
+    EXPECT_FALSE(SkinFramework::parseSkin("QPushButton { color: \x1b; }", nullptr));
+    EXPECT_FALSE(SkinFramework::parseSkin("QLabel { color: \xff\xfe; }", nullptr)) << "not UTF-8";
+    QByteArray huge = "QPushButton { color: red; }\n";
+    huge += QByteArray(SkinFramework::kMaxSkinFileBytes, ' ');
+    EXPECT_FALSE(SkinFramework::parseSkin(huge, nullptr));
+    EXPECT_TRUE(SkinFramework::parseSkin("\xef\xbb\xbfQPushButton { color: #123456; }", nullptr))
+        << "a byte-order mark is allowed";
+}
+
+class RealSkin : public ::testing::Test {
+protected:
+    RealSkin() {
+        button = new QPushButton(&window);
+        skinPath = dir.filePath(QStringLiteral("o.cjs"));
+        writeFile(skinPath, shippedSkin());
+    }
+    std::int32_t handle() { return std::int32_t(window.winId()); }
+    void loadAndApply(std::int32_t options, bool dialogs, bool newControls) {
+        skin.invoke(kSkinDispLoadSkin, {skinPath, QString()});
+        skin.setProperty(kSkinDispOptions, options);
+        skin.setProperty(kSkinDispSkinDialogs, dialogs);
+        skin.setProperty(kSkinDispSkinNewControls, newControls);
+        skin.invoke(kSkinDispApplyWindow, {handle()});
+    }
+
+    QTemporaryDir dir;
+    QString skinPath;
+    QWidget window;
+    QPushButton *button = nullptr;
+    SkinFramework skin{&window};
+};
+
+TEST_F(RealSkin, ControlsOptionStylesTheWindowsControlsButNeverTheWindow) {
+    loadAndApply(kSkinOptionControls, false, false);
+    EXPECT_EQ(button->styleSheet(), skin.styleSheet());
+    EXPECT_TRUE(window.styleSheet().isEmpty());
+    EXPECT_EQ(skin.options(), kSkinOptionControls);
+}
+
+TEST_F(RealSkin, WithoutTheControlsOptionTheControlsKeepTheirLook) {
+    loadAndApply(0, false, false);
+    EXPECT_TRUE(button->styleSheet().isEmpty());
+}
+
+TEST_F(RealSkin, DialogsOptionSkinsMessageBoxesOpenedLater) {
+    loadAndApply(kSkinOptionControls, true, false);
+    auto *box = new QMessageBox(&window);
+    box->ensurePolished();
+    EXPECT_EQ(box->styleSheet(), skin.styleSheet());
+    auto *later = new QPushButton(&window);
+    later->ensurePolished();
+    EXPECT_TRUE(later->styleSheet().isEmpty()) << "new controls are the other option";
+}
+
+TEST_F(RealSkin, NewControlsOptionSkinsControlsAddedLaterButNotDialogs) {
+    loadAndApply(0, false, true);
+    auto *later = new QPushButton(&window);
+    later->ensurePolished();
+    EXPECT_EQ(later->styleSheet(), skin.styleSheet());
+    auto *box = new QMessageBox(&window);
+    box->ensurePolished();
+    EXPECT_TRUE(box->styleSheet().isEmpty());
+}
+
+TEST_F(RealSkin, AControlWithItsOwnSheetKeepsIt) {
+    const QString own = QStringLiteral("QPushButton { color: green; }");
+    button->setStyleSheet(own);
+    loadAndApply(kSkinOptionControls, false, false);
+    EXPECT_EQ(button->styleSheet(), own);
+}
+
+TEST_F(RealSkin, RefusedFileRaisesAndLeavesTheWindowUnskinned) {
+    writeFile(skinPath, "\x89\x01\x02 not a sheet {");
+    EXPECT_THROW(skin.invoke(kSkinDispLoadSkin, {skinPath, QString()}), mapdata::Failure);
+    skin.setProperty(kSkinDispOptions, kSkinOptionControls);
+    skin.invoke(kSkinDispApplyWindow, {handle()});
+    EXPECT_TRUE(button->styleSheet().isEmpty());
+    EXPECT_FALSE(skin.isApplied());
+    EXPECT_THROW(skin.invoke(kSkinDispLoadSkin, {dir.filePath(QStringLiteral("none")), QString()}),
+                 mapdata::Failure);
+}
+
+TEST_F(RealSkin, ApplyingToAnotherWindowOrAnUnknownIdIsAFailure) {
+    skin.invoke(kSkinDispLoadSkin, {skinPath, QString()});
+    EXPECT_THROW(skin.invoke(kSkinDispApplyWindow, {handle() + 1}), mapdata::Failure);
+    EXPECT_THROW(skin.invoke(99, {}), mapdata::Failure);
+    EXPECT_THROW(skin.property(99), mapdata::Failure);
+    EXPECT_THROW(skin.setProperty(99, 1), mapdata::Failure);
+    EXPECT_TRUE(button->styleSheet().isEmpty());
+}

@@ -1,0 +1,169 @@
+// The start-up steps of the load handler that the shell provides: skin, pointer, identity
+// and the start-up draw, first with recording fakes, then with the real components.
+#include "quiz/boardfixture.h"
+#include "quiz/quizwindow.h"
+#include "shell/skinframework.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+namespace {
+const QString kSkinPath = QStringLiteral("/app/x/o.cjs");
+const QString kHomePage = QStringLiteral("https://www.quelmark.example/");
+constexpr float kDrawOfSeven = 0.065f;
+} // namespace
+
+TEST_F(Board, WithTheSkinPresentTheFiveCallsAreMadeAndTheWindowStillEndsWhite) {
+    files.files[kSkinPath] = "QPushButton { color: navy; }";
+    load();
+    EXPECT_TRUE(boxes.calls.empty());
+    ASSERT_EQ(skin.calls.size(), 6u);
+    EXPECT_EQ(skin.calls.front().dispId, shell::kSkinDispLoadSkin);
+    EXPECT_EQ(skin.calls.back().dispId, shell::kSkinDispApplyWindow);
+    EXPECT_EQ(skin.calls.back().arguments, QVariantList{4242});
+    EXPECT_EQ(design.form.backColor(), mapdata::kColorWhite);
+    EXPECT_EQ(design.labels(0).backColor(), mapdata::kColorButtonFace);
+}
+
+TEST_F(Board, SkinThatFailsToLoadIsReportedAt102AndTheLoadGoesOnUnskinned) {
+    files.files[kSkinPath] = "garbage";
+    skin.failOnInvoke = shell::kSkinDispLoadSkin;
+    load();
+    EXPECT_EQ(boxes.errorLines(), std::vector<int>{102});
+    EXPECT_EQ(skin.calls.size(), 1u);
+    EXPECT_EQ(design.form.caption(), QStringLiteral("Tessaline"));
+    EXPECT_EQ(design.form.backColor(), mapdata::kColorWhite);
+    EXPECT_EQ(design.labels(0).caption(), QStringLiteral("Argentina"));
+    EXPECT_EQ(design.piccoor.count(), 61);
+}
+
+TEST_F(Board, SkinAbsentMeansNoCallsAndNoReport) {
+    files.folders << kSkinPath;
+    load();
+    EXPECT_TRUE(skin.calls.empty());
+    EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(Board, LoadGivesTheWindowItsCaptionIconAndTheApplicationItsIdentity) {
+    load();
+    EXPECT_EQ(design.form.caption(), QStringLiteral("Tessaline"));
+    EXPECT_FALSE(design.form.icon().isNull());
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaline"));
+    EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("7.00"));
+    EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Quelmark"));
+}
+
+TEST_F(Board, StartUpDrawIsSeededFromTheClockAndSevenOpensTheHomePageOnce) {
+    clock.seconds = 3600.5;
+    random.value = kDrawOfSeven;
+    load();
+    EXPECT_EQ(random.seeds, std::vector<float>{3600.5f});
+    EXPECT_EQ(random.draws, 1);
+    EXPECT_EQ(launcher.opened, QStringList{kHomePage});
+    EXPECT_TRUE(boxes.calls.empty());
+}
+
+TEST_F(Board, StartUpDrawOtherThanSevenOpensNothing) {
+    random.value = 0.5f;
+    load();
+    EXPECT_TRUE(launcher.opened.isEmpty());
+}
+
+TEST_F(Board, LauncherThatCannotStartIsReportedAt110AndTheBoardIsStillBuilt) {
+    random.value = kDrawOfSeven;
+    launcher.succeeds = false;
+    load();
+    EXPECT_EQ(boxes.errorLines(), std::vector<int>{110});
+    EXPECT_EQ(design.form.backColor(), mapdata::kColorWhite);
+    EXPECT_EQ(design.labels(0).caption(), QStringLiteral("Argentina"));
+    EXPECT_EQ(visiblePoolLabels(), 28);
+}
+
+// The quiz window with its real skin component, cursor reader and file system, in a folder
+// laid out as the installed program's.
+class StartUpFolder : public ::testing::Test {
+protected:
+    StartUpFolder() {
+        copy(QStringLiteral("items.txt"));
+        copy(QStringLiteral("HAND-M.CUR"));
+        copy(QStringLiteral("x/o.cjs"));
+        random.value = 0.5f;
+    }
+    void copy(const QString &name) {
+        QDir().mkpath(QFileInfo(dir.filePath(name)).path());
+        QFile::copy(QStringLiteral(TESSALINE_ASSETS_DIR "/") + name, dir.filePath(name));
+    }
+    void write(const QString &name, const QByteArray &bytes) {
+        QFile::remove(dir.filePath(name));
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    quiz::QuizWindow &window() {
+        if (!m_window) {
+            quiz::Form1Services services;
+            services.appFolder = dir.path();
+            services.messageBoxes = &boxes;
+            services.wmp1 = &sounds;
+            services.clock = &clock;
+            services.random = &random;
+            services.launcher = &launcher;
+            m_window = std::make_unique<quiz::QuizWindow>(services);
+        }
+        return *m_window;
+    }
+
+    QTemporaryDir dir;
+    fakes::RecordingMessageBoxes boxes;
+    fakes::RecordingSoundPlayer sounds;
+    fakes::FakeClock clock;
+    fakes::ScriptedRandom random;
+    fakes::RecordingLauncher launcher;
+
+private:
+    std::unique_ptr<quiz::QuizWindow> m_window;
+};
+
+TEST_F(StartUpFolder, ShippedSkinStylesTheButtonsAndTheWindowIsPaintedWhite) {
+    window().load();
+    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_FALSE(window().PushButton1().styleSheet().isEmpty());
+    EXPECT_EQ(window().PushButton2().styleSheet(), window().PushButton1().styleSheet());
+    EXPECT_TRUE(window().widget().styleSheet().isEmpty());
+    const QImage painted = window().widget().grab().toImage();
+    EXPECT_EQ(painted.pixel(0, 0), qRgb(255, 255, 255));
+}
+
+TEST_F(StartUpFolder, SkinOfRandomBytesIsReportedAt102AndTheWindowOpensUnskinned) {
+    QByteArray noise(2048, '\0');
+    QRandomGenerator generator(102);
+    for (char &byte : noise)
+        byte = char(generator.bounded(256));
+    write(QStringLiteral("x/o.cjs"), noise);
+    window().load();
+    EXPECT_EQ(boxes.errorLines(), std::vector<int>{102});
+    EXPECT_TRUE(window().PushButton1().styleSheet().isEmpty());
+    EXPECT_EQ(window().design().form.backColor(), mapdata::kColorWhite);
+    EXPECT_EQ(window().design().labels(0).caption(), QStringLiteral("Argentina"));
+}
+
+TEST_F(StartUpFolder, PointerSettingCustomShowsTheHandWithItsHotSpot) {
+    window().load();
+    window().form1().PushButton1_MouseMove();
+    const QCursor cursor = window().widget().cursor();
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(10, 1));
+    EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
+    window().form1().Form_MouseMove();
+    EXPECT_NE(window().widget().cursor().shape(), Qt::BitmapCursor);
+}
+
+TEST_F(StartUpFolder, CursorFileThatIsNoCursorIsReportedAt106) {
+    write(QStringLiteral("HAND-M.CUR"), "MZ not a cursor at all");
+    window().load();
+    EXPECT_EQ(boxes.errorLines(), std::vector<int>{106});
+    EXPECT_TRUE(window().design().form.mouseIcon().isNull());
+    EXPECT_EQ(window().design().form.caption(), QStringLiteral("Tessaline"));
+}
