@@ -124,10 +124,13 @@ def analyse(prefix, bench_log):
     clock = SampleClock([tuple(map(int, line.split())) for line in open(prefix + ".times")])
 
     requests = []
+    marks = {}
     for line in open(bench_log):
         parts = line.split()
         if parts and parts[0] == "request":
             requests.append(int(parts[1]))
+        elif len(parts) >= 2:
+            marks[parts[0]] = int(parts[1])
     if not requests:
         sys.exit("no requests in " + bench_log)
     found = sounds(samples, clock)
@@ -154,6 +157,11 @@ def analyse(prefix, bench_log):
     heard = [x for x in latencies[1:] if x is not None]
     print("sounds found: %d for %d requests, %d cut off; capture clock drift over run: %.2f ms"
           % (len(found), len(requests), short, clock.drift_ms()))
+    if "preparing" in marks and "prepared" in marks:
+        print("prepare() call took %.1f ms%s; longest event-loop stall before 1st request %.1f ms"
+              % ((marks["prepared"] - marks["preparing"]) / 1e6,
+                 ", all loaded after %.1f ms" % ((marks["ready"] - marks["preparing"]) / 1e6)
+                 if "ready" in marks else "", marks.get("stall", 0) / 1e6))
     print("first sound: %s" % ("no sound" if latencies[0] is None else "%.1f ms" % latencies[0]))
     if heard:
         print("steady state: median %.1f ms, min %.1f, max %.1f (n=%d, missed %d)"

@@ -5,6 +5,9 @@
 //   start <ns>            the program began (before QCoreApplication)
 //   preparing <ns>        prepare() called (absent with --no-prepare)
 //   prepared <ns>         prepare() returned
+//   ready <ns>            everything prepare() was given is loaded
+//   stall <ns>            longest the event loop was kept busy between prepare() and the
+//                         first request (a duration, not a time)
 //   request <ns> <url>    just before setURL(url)
 //   done <ns>
 #include "mapdata/media/mediaplayer.h"
@@ -13,6 +16,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -81,8 +85,31 @@ int main(int argc, char *argv[]) {
         });
     }
 
+    // Watches how long prepare() keeps the event loop (the GUI, in the program) busy.
+    constexpr int kHeartbeatMs = 1;
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    heartbeat.setInterval(kHeartbeatMs);
+    qint64 lastBeat = monotonicNs();
+    qint64 longestStall = 0;
+    bool readyLogged = false;
+    QObject::connect(&heartbeat, &QTimer::timeout, &player, [&] {
+        const qint64 now = monotonicNs();
+        longestStall = std::max(longestStall, now - lastBeat);
+        lastBeat = now;
+        if (!readyLogged && player.isReady()) {
+            logLine("ready");
+            readyLogged = true;
+        }
+    });
+    heartbeat.start();
+
     int sent = 0;
     const auto request = [&] {
+        if (heartbeat.isActive()) {
+            heartbeat.stop();
+            std::printf("stall %lld\n", static_cast<long long>(longestStall));
+        }
         const QString &sound = sounds.at(sent % sounds.size());
         logLine("request", sound);
         player.setURL(sound);

@@ -5,16 +5,47 @@
 #include <QAudioOutput>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
+#include <QLibraryInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QPluginLoader>
+#include <QThread>
 #include <QtGlobal>
 
 #include <algorithm>
+#include <atomic>
+#include <utility>
 
 namespace mapdata {
 
 namespace {
 constexpr char kBackendVariable[] = "QT_MEDIA_BACKEND";
+} // namespace
+
+namespace {
+// Set once the backend's plugin is in memory; it stays loaded for the life of the process.
+std::atomic<bool> g_backendWarm{false};
+
+// Loads the chosen Qt Multimedia backend's plugin library, the slow part of the first
+// QAudioOutput (the FFmpeg one pulls in the FFmpeg libraries, ~80 ms), so that building the
+// players afterwards on the GUI thread is quick. Only the library is loaded here: the backend's
+// objects are still created on the GUI thread by Qt as usual.
+void warmBackend() {
+    const QString backend = qEnvironmentVariable(kBackendVariable);
+    if (!backend.isEmpty()) {
+        const QDir folder(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                          QLatin1String("/multimedia"));
+        const QStringList files = folder.entryList(QDir::Files);
+        for (const QString &file : files) {
+            if (file.contains(backend) && QLibrary::isLibrary(file)) {
+                QPluginLoader(folder.filePath(file)).load(); // stays loaded: not unloaded
+                break;
+            }
+        }
+    }
+    g_backendWarm.store(true);
+}
 } // namespace
 
 void selectMediaBackend() {
@@ -25,6 +56,10 @@ void selectMediaBackend() {
 MediaPlayer::MediaPlayer(QObject *parent) : QObject(parent) {}
 
 MediaPlayer::~MediaPlayer() {
+    if (m_warmer != nullptr) {
+        m_warmer->wait();
+        delete m_warmer;
+    }
     // Stop before the children go, so no backend thread outlives its output.
     for (Slot &slot : m_slots)
         slot.player->stop();
@@ -82,7 +117,28 @@ void MediaPlayer::prepare(const QStringList &preloadURLs) {
     m_prepared = true;
     for (const QString &url : preloadURLs) {
         const QUrl source = resolve(url);
-        if (isPlayable(source) && slotFor(source) == nullptr)
+        if (isPlayable(source) && slotFor(source) == nullptr && !m_pending.contains(source))
+            m_pending.append(source);
+    }
+    if (m_warmer != nullptr)
+        return; // loadPending() runs when it finishes
+    if (!g_backendWarm.load()) {
+        m_warmer = QThread::create(warmBackend);
+        connect(m_warmer, &QThread::finished, this, [this] {
+            m_warmer->deleteLater();
+            m_warmer = nullptr;
+            loadPending();
+        });
+        m_warmer->start();
+        return;
+    }
+    loadPending();
+}
+
+void MediaPlayer::loadPending() {
+    const QList<QUrl> pending = std::exchange(m_pending, {});
+    for (const QUrl &source : pending) {
+        if (slotFor(source) == nullptr)
             load(source);
     }
 }

@@ -12,6 +12,7 @@
 
 class QAudioOutput;
 class QMediaPlayer;
+class QThread;
 
 namespace mapdata {
 
@@ -47,7 +48,8 @@ struct MediaPlayerSettings {
 // Each distinct sound gets its own QMediaPlayer, opened by prepare() ahead of the first play so
 // that the decoder and audio path are warm when the first sound is asked for. Nothing from Qt
 // Multimedia is built until prepare(), or the first setURL() if prepare() was never called, so
-// constructing this costs nothing.
+// constructing this costs nothing. prepare() loads the media backend's plugin (most of the
+// cost) on a worker thread and opens the sounds on this thread once that is done.
 // A missing or unreadable file plays nothing and reports nothing; so does any sound when the
 // machine has no audio output.
 class MediaPlayer : public QObject, public SoundPlayer {
@@ -70,10 +72,14 @@ public:
 
     const MediaPlayerSettings &settings() const { return m_settings; }
 
-    // Builds the audio objects and loads the given sounds so that their first play is quick.
-    // Safe to call more than once; later calls load any sounds not loaded yet.
+    // Starts building the audio objects and loading the given sounds so that their first play
+    // is quick; returns at once, the sounds are loaded by the event loop shortly after. Safe to
+    // call more than once; later calls add sounds not loaded yet. setURL() before the loading
+    // is done still plays, loading its own sound on the spot.
     void prepare(const QStringList &preloadURLs = {});
     bool isPrepared() const { return m_prepared; }
+    // Whether everything asked of prepare() is loaded.
+    bool isReady() const { return m_prepared && m_warmer == nullptr && m_pending.isEmpty(); }
 
     // Where url points, as the player resolves it: a local path or a URL with a scheme.
     static QUrl resolve(const QString &url);
@@ -95,6 +101,7 @@ private:
         quint64 lastUsed = 0;
     };
 
+    void loadPending();
     Slot *slotFor(const QUrl &source);
     Slot *load(const QUrl &source);
     void unload(std::vector<Slot>::iterator it);
@@ -108,6 +115,8 @@ private:
     QString m_url;
     QUrl m_active;
     bool m_prepared = false;
+    QThread *m_warmer = nullptr; // loads the backend plugin during prepare()
+    QList<QUrl> m_pending;       // sounds prepare() was given, loaded once m_warmer is done
     quint64 m_useCounter = 0;
     std::vector<Slot> m_slots;
 };

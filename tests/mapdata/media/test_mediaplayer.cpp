@@ -22,6 +22,8 @@ namespace {
 
 // Long enough for the backend to open (or fail to open) a sound file.
 constexpr int kSettleMs = 300;
+// Far more than prepare() takes to load the backend and the sounds (~0.1 s).
+constexpr int kReadyTimeoutMs = 10000;
 constexpr int kPollMs = 10;
 
 QString sound(const char *name) {
@@ -40,6 +42,14 @@ void processEventsFor(int ms) {
     timer.start();
     while (timer.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
+}
+
+bool waitUntilReady(const MediaPlayer &player) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!player.isReady() && timer.elapsed() < kReadyTimeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
+    return player.isReady();
 }
 
 class MediaPlayerTest : public ::testing::Test {
@@ -98,15 +108,26 @@ TEST_F(MediaPlayerTest, ResolvesPathsAndURLs) {
     EXPECT_TRUE(MediaPlayer::resolve(QStringLiteral("  ")).isEmpty());
 }
 
-TEST_F(MediaPlayerTest, PrepareLoadsEachDistinctSoundOnce) {
+TEST_F(MediaPlayerTest, PrepareLoadsEachDistinctSoundOnceWithoutBlocking) {
     MediaPlayer player;
     player.prepare({sound("correct.wma"), sound("wrong.wma"), sound("correct.wma"),
                     sound("no-such-sound.wma")});
     EXPECT_TRUE(player.isPrepared());
+    ASSERT_TRUE(waitUntilReady(player));
     EXPECT_EQ(player.loadedCount(), 2);
     EXPECT_TRUE(player.playingSources().isEmpty()) << "preloading must not play";
-    player.prepare({sound("complete.wma")});
+    player.prepare({sound("complete.wma"), sound("wrong.wma")});
+    ASSERT_TRUE(waitUntilReady(player));
     EXPECT_EQ(player.loadedCount(), 3);
+}
+
+TEST_F(MediaPlayerTest, PlaysWhilePrepareIsStillLoading) {
+    MediaPlayer player;
+    player.prepare({sound("complete.wma"), sound("correct.wma")});
+    player.setURL(sound("correct.wma")); // before the event loop had a chance to load anything
+    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(sound("correct.wma")));
+    ASSERT_TRUE(waitUntilReady(player));
+    EXPECT_EQ(player.loadedCount(), 2) << "the sound played early must not be loaded twice";
 }
 
 TEST_F(MediaPlayerTest, AssigningURLRecordsItAndPlaysAtOnce) {
