@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 
 namespace quiz {
 
@@ -112,19 +111,23 @@ void QuizWindow::loadAndShow() {
         const QRect available = screen->availableGeometry();
         w.move(available.center() - QPoint(w.width() / 2, w.height() / 2));
     }
-    w.show();
-    m_text1->setFocus(Qt::OtherFocusReason);
-    // The player is built after the first frame, so it never delays the window,
-    // and is ready long before a name can be dropped.
+    // The player is built once the first frame is painted, so it never delays the window,
+    // and is ready long before a name can be dropped. A zero timer is not enough: it fires
+    // before the window server asks for the first paint.
     if (m_ownPlayer) {
         MediaPlayer *player = m_ownPlayer.get();
         const QString folder = m_appFolder;
-        QTimer::singleShot(0, &w, [player, folder] {
-            player->prepare({folder + QLatin1String(shell::kCorrectSoundName),
-                             folder + QLatin1String(shell::kWrongSoundName),
-                             folder + QLatin1String(shell::kCompleteSoundName)});
-        });
+        QObject::connect(
+            &w, &FormWidget::firstFramePainted, &w,
+            [player, folder] {
+                player->prepare({folder + QLatin1String(shell::kCorrectSoundName),
+                                 folder + QLatin1String(shell::kWrongSoundName),
+                                 folder + QLatin1String(shell::kCompleteSoundName)});
+            },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
+    w.show();
+    m_text1->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace quiz
