@@ -102,14 +102,14 @@ void FormWidget::closeEvent(QCloseEvent *event) {
         event->ignore();
 }
 
-const QFont &FormWidget::fontFor(const FontSpec &spec) {
-    const QString key = spec.family + QLatin1Char('/') + QString::number(spec.sizePoints) +
-                        (spec.bold ? QLatin1String("/b") : QLatin1String("/r"));
+const QFont &FormWidget::fontFor(const FontSpec &style) {
+    const QString key = style.family + QLatin1Char('/') + QString::number(style.sizePoints) +
+                        (style.bold ? QLatin1String("/b") : QLatin1String("/r"));
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {
-        QFont font(spec.family);
-        font.setPixelSize(pointsToPixels(spec.sizePoints));
-        font.setBold(spec.bold);
+        QFont font(style.family);
+        font.setPixelSize(pointsToPixels(style.sizePoints));
+        font.setBold(style.bold);
         it = m_fonts.insert(key, font);
     }
     return *it;

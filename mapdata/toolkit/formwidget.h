@@ -42,7 +42,7 @@ protected:
 private:
     void paintControl(QPainter &painter, const Control &control, qreal devicePixelRatio);
     const QPixmap &scaledPicture(const QImage &image, QSize deviceSize);
-    const QFont &fontFor(const FontSpec &spec);
+    const QFont &fontFor(const FontSpec &style);
     void updateCursor();
 
     Form &m_form;

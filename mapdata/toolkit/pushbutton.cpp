@@ -13,10 +13,10 @@ PushButton::PushButton(QWidget *parent) : QPushButton(parent) {
     applyColors();
 }
 
-void PushButton::setFontSpec(const FontSpec &spec) {
-    QFont f(spec.family);
-    f.setPixelSize(pointsToPixels(spec.sizePoints));
-    f.setBold(spec.bold);
+void PushButton::setFontSpec(const FontSpec &style) {
+    QFont f(style.family);
+    f.setPixelSize(pointsToPixels(style.sizePoints));
+    f.setBold(style.bold);
     setFont(f);
 }
 

@@ -1,4 +1,4 @@
-#include "fakes/fakes.h"
+#include "fakes/fakeservices.h"
 #include "quiz/quizwindow.h"
 
 #include <gtest/gtest.h>
@@ -28,23 +28,10 @@ int whitePixelsIn(const QImage &image, const TwipsRect &rect) {
     return n;
 }
 
-class QuizWindowOnScreen : public ::testing::Test {
+class QuizWindowOnScreen : public ::testing::Test, protected fakes::FakeServices {
 protected:
     QuizWindowOnScreen() {
-        files.files[QStringLiteral("/app/items.txt")] = [] {
-            QFile f(QStringLiteral(TESSALINE_ASSETS_DIR "/items.txt"));
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
-        quiz::Form1Services services;
-        services.appFolder = QStringLiteral("/app");
-        services.messageBoxes = &boxes;
-        services.wmp1 = &sounds;
-        services.files = &files;
-        services.clock = &clock;
-        services.random = &random;
-        services.launcher = &launcher;
-        services.SkinFramework1 = &skin;
-        window = std::make_unique<quiz::QuizWindow>(services);
+        window = std::make_unique<quiz::QuizWindow>(services());
         window->loadAndShow();
     }
 
@@ -56,13 +43,6 @@ protected:
         return image;
     }
 
-    fakes::RecordingMessageBoxes boxes;
-    fakes::RecordingSoundPlayer sounds;
-    fakes::FakeFileSystem files;
-    fakes::FakeClock clock;
-    fakes::ScriptedRandom random;
-    fakes::RecordingLauncher launcher;
-    fakes::RecordingSkin skin;
     std::unique_ptr<quiz::QuizWindow> window;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fakes/fakes.h"
+#include "fakes/fakeservices.h"
 #include "quiz/form1.h"
 
 #include <gtest/gtest.h>
@@ -10,29 +10,11 @@
 #include <memory>
 
 // A quiz window with recording fakes around it and the shipped item list beside it.
-class Board : public ::testing::Test {
+class Board : public ::testing::Test, protected fakes::FakeServices {
 protected:
-    static constexpr const char *kFolder = "/app";
-
-    Board() { files.files[itemsPath()] = shippedItems(); }
-
-    static QString itemsPath() { return QStringLiteral("/app/items.txt"); }
-    static QByteArray shippedItems() {
-        QFile file(QStringLiteral(TESSALINE_ASSETS_DIR "/items.txt"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     quiz::Form1 &form1() {
         if (!m_form1) {
-            quiz::Form1Services services;
-            services.appFolder = QString::fromLatin1(kFolder);
-            services.messageBoxes = &boxes;
-            services.wmp1 = &sounds;
-            services.files = &files;
-            services.clock = &clock;
-            services.random = &random;
-            services.launcher = &launcher;
-            services.SkinFramework1 = &skin;
+            quiz::Form1Services services = this->services();
             services.loadCursor = [this](const QString &path) {
                 cursorLoads << path;
                 if (!cursorLoads.isEmpty() && cursorFails)
@@ -60,13 +42,6 @@ protected:
     }
 
     mapdata::QuizWindowDesign design;
-    fakes::RecordingMessageBoxes boxes;
-    fakes::RecordingSoundPlayer sounds;
-    fakes::FakeFileSystem files;
-    fakes::FakeClock clock;
-    fakes::ScriptedRandom random;
-    fakes::RecordingLauncher launcher;
-    fakes::RecordingSkin skin;
     QStringList cursorLoads;
     bool cursorFails = false;
 

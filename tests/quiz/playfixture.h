@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fakes/fakes.h"
+#include "fakes/fakeservices.h"
 #include "mapdata/design/zonetable.h"
 #include "quiz/quizwindow.h"
 
@@ -13,22 +13,10 @@
 #include <optional>
 
 // The real quiz window, driven by mouse events, with recording fakes around it.
-class PlayedWindow : public ::testing::Test {
+class PlayedWindow : public ::testing::Test, protected fakes::FakeServices {
 protected:
     PlayedWindow() {
-        QFile items(QStringLiteral(TESSALINE_ASSETS_DIR "/items.txt"));
-        if (items.open(QIODevice::ReadOnly))
-            files.files[QStringLiteral("/app/items.txt")] = items.readAll();
-        quiz::Form1Services services;
-        services.appFolder = QStringLiteral("/app");
-        services.messageBoxes = &boxes;
-        services.wmp1 = &sounds;
-        services.files = &files;
-        services.clock = &clock;
-        services.random = &random;
-        services.launcher = &launcher;
-        services.SkinFramework1 = &skin;
-        window = std::make_unique<quiz::QuizWindow>(services);
+        window = std::make_unique<quiz::QuizWindow>(services());
         window->loadAndShow();
     }
 
@@ -86,12 +74,5 @@ protected:
         return n;
     }
 
-    fakes::RecordingMessageBoxes boxes;
-    fakes::RecordingSoundPlayer sounds;
-    fakes::FakeFileSystem files;
-    fakes::FakeClock clock;
-    fakes::ScriptedRandom random;
-    fakes::RecordingLauncher launcher;
-    fakes::RecordingSkin skin;
     std::unique_ptr<quiz::QuizWindow> window;
 };
