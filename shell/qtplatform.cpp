@@ -7,6 +7,10 @@
 #include <QProcess>
 #include <QTime>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace shell {
 
 namespace {
@@ -19,8 +23,16 @@ double QtClock::secondsSinceMidnight() const {
 
 bool QtLauncher::openWebAddress(const QString &address) {
 #if defined(Q_OS_WIN)
-    // explorer hands the address on to the default browser.
-    return QProcess::startDetached(QStringLiteral("explorer"), {address});
+    // explorer "<address>", minimised with focus: explorer hands the address on to the
+    // default browser. The command line is written out so the quotes are exactly these.
+    QProcess process;
+    process.setProgram(QStringLiteral("explorer"));
+    process.setNativeArguments(QLatin1Char('"') + address + QLatin1Char('"'));
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *arguments) {
+        arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        arguments->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
+    });
+    return process.startDetached();
 #elif defined(Q_OS_MACOS)
     return QProcess::startDetached(QStringLiteral("open"), {address});
 #else
