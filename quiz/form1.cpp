@@ -31,6 +31,8 @@ const QString &field(const QStringList &fields, int index) {
 
 Form1::Form1(mapdata::QuizWindowDesign &design, const Form1Services &services)
     : m_design(design), m_services(services) {
+    if (!m_services.windowHandle)
+        m_services.windowHandle = [] { return std::int32_t(0); };
     using mapdata::Control;
     m_design.piccoor.setDragDropHandler(
         [this](std::int16_t index, Control &source) { piccoor_DragDrop(index, source); });
@@ -50,9 +52,7 @@ void Form1::Form_Load() {
     trap.step(102, [&] {
         if (m_services.SkinFramework1)
             shell::ApplySkin(folder, *m_services.files, form, *m_services.SkinFramework1,
-                             m_services.windowHandle
-                                 ? m_services.windowHandle
-                                 : std::function<std::int32_t()>([] { return std::int32_t(0); }));
+                             m_services.windowHandle);
     });
     bool cursorPresent = false;
     trap.step(104, [&] {
