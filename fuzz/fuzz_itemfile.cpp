@@ -1,0 +1,37 @@
+// The item list reader on any bytes: it must end, lose no byte it was given and split
+// every line back into the same text.
+#include "quiz/itemfile.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    quiz::ItemFileReader reader(bytes);
+    // Each line ends at a carriage return or at the end, so there are at most size + 1 lines.
+    const qsizetype crCount = bytes.count('\r');
+    qsizetype lines = 0;
+    while (!reader.atEnd()) {
+        const QString line = reader.readLine();
+        ++lines;
+        check(lines <= crCount + 1);
+        check(!line.contains(QLatin1Char('\r')));
+        const QStringList fields = quiz::splitFields(line);
+        check(line.isEmpty() ? fields.isEmpty() : fields.join(QLatin1Char(',')) == line);
+        check(fields.size() <= line.size() + 1);
+    }
+    check(size == 0 || lines >= 1);
+    return 0;
+}

@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# Starts the real program with a bad file in place of each file it uses, in a private X
+# server, and checks that it never crashes and opens its window after its error boxes,
+# which are answered with Enter as a user would.
+#   tests/badfiles/run.sh BUILD_DIR [CASE...]
+# Needs Xvfb and xdotool. Run as root, the program runs as "nobody" so that a file can be
+# made unreadable. Exit status: non-zero when a case crashed or never opened its window.
+set -uo pipefail
+
+build="$(cd "${1:?usage: run.sh BUILD_DIR [CASE...]}" && pwd)"
+shift
+only=("$@")
+readonly OPEN_TIMEOUT_S=30      # per case, for the window to open
+readonly BOX_BUDGET_S=60        # per case that brings an endless row of boxes
+readonly MIB=$((1024 * 1024))
+
+work="$(mktemp -d /tmp/tessaline-badfiles.XXXXXX)"
+chmod 755 "$work"
+xvfb_pid=""
+cleanup() {
+    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private X server on a display number that others are unlikely to pick. It is started
+# again if it goes away, so that a lost server is never taken for a crash of the program.
+start_x() {
+    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    local n
+    for _ in $(seq 20); do
+        n=$((200 + RANDOM % 700))
+        [[ -e "/tmp/.X$n-lock" ]] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac 2>/dev/null &
+        xvfb_pid=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
+        kill "$xvfb_pid" 2>/dev/null || true
+    done
+    echo "no X server could be started" >&2
+    exit 2
+}
+start_x
+
+as_user=()
+if [[ "$(id -u)" -eq 0 ]]; then
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+fi
+
+# The program with every file it uses, as the build lays them out.
+files=(items.txt HAND-M.CUR x/o.cjs sounds/correct.wma sounds/wrong.wma sounds/complete.wma)
+template="$work/template"
+mkdir -p "$template/x" "$template/sounds"
+cp "$build/Tessaline" "$template/"
+for f in "${files[@]}"; do
+    if [[ -f "$build/$f" ]]; then cp "$build/$f" "$template/$f"; fi
+done
+
+random_bytes() { head -c "$2" /dev/urandom >"$1"; }
+
+# Each case: a name and what it does to the program's folder ($1).
+cases=()
+declare -A setup
+add_case() { cases+=("$1"); setup["$1"]="$2"; }
+# Random item lists bring two boxes per surplus line (about one line per 256 bytes):
+# 16 KiB gives some seventy boxes; the 10 MiB one below is given a time budget instead.
+for f in "${files[@]}"; do
+    size=65536
+    [[ "$f" == items.txt ]] && size=16384
+    add_case "$f:random" "random_bytes \"\$1/$f\" $size"
+    add_case "$f:directory" "rm -f \"\$1/$f\"; mkdir -p \"\$1/$f\""
+    add_case "$f:unreadable" "touch \"\$1/$f\"; chmod 000 \"\$1/$f\""
+done
+add_case "items.txt:10MiB-no-line-end" \
+    "head -c $((10 * MIB)) /dev/zero | tr '\\\\0' 'A' >\"\$1/items.txt\""
+add_case "items.txt:10MiB-random" "random_bytes \"\$1/items.txt\" $((10 * MIB))"
+add_case "HAND-M.CUR:zero-length" ": >\"\$1/HAND-M.CUR\""
+add_case "HAND-M.CUR:truncated" "head -c 100 \"$template/HAND-M.CUR\" >\"\$1/HAND-M.CUR\""
+
+# Window ids of the program's windows with a title matching a pattern.
+windows_named() { xdotool search --all --pid "$1" --onlyvisible --name "$2" 2>/dev/null; }
+
+# Answers the error boxes of process $1 until none comes for a while or time $2 passes;
+# prints how many it answered.
+answer_boxes() {
+    local pid="$1" until="$2" answered=0 quiet=0 box
+    while kill -0 "$pid" 2>/dev/null && (($(date +%s) < until)) && ((quiet < 10)); do
+        box="$(windows_named "$pid" '^Application Error$' | head -n 1)"
+        if [[ -n "$box" ]]; then
+            xdotool windowfocus --sync "$box" key --clearmodifiers Return 2>/dev/null &&
+                answered=$((answered + 1))
+            quiet=0
+        else
+            quiet=$((quiet + 1))
+            sleep 0.1
+        fi
+    done
+    echo "$answered"
+}
+
+# Window pixels: the first pool name (Argentina with the shipped list), a zone of Brazil
+# and a zone of Argentina. Two drops play the wrong and then the correct sound.
+readonly POOL_FIRST="686 105" BRAZIL="418 224" ARGENTINA="278 429"
+play_two_drops() {
+    local w="$1"
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$w" $POOL_FIRST mousedown 1 sleep 0.1 \
+        mousemove --window "$w" 550 160 sleep 0.1 mousemove --window "$w" $BRAZIL sleep 0.1 \
+        mouseup 1 sleep 0.5 \
+        mousemove --window "$w" $POOL_FIRST mousedown 1 sleep 0.1 \
+        mousemove --window "$w" 400 300 sleep 0.1 mousemove --window "$w" $ARGENTINA sleep 0.1 \
+        mouseup 1 2>/dev/null
+}
+
+failures=0
+run_case() {
+    local name="$1" dir="$work/case" pid status boxes=0 opened=0 start
+    rm -rf "$dir"
+    cp -a "$template" "$dir"
+    (set -- "$dir"; eval "${setup[$name]}")
+    chmod -R a+rX "$dir" 2>/dev/null
+    # The unreadable cases keep their file unreadable.
+    case "$name" in *:unreadable) chmod 000 "$dir/${name%%:*}" ;; esac
+    # Keep no home-page visit or cache from touching the real home.
+    mkdir -p "$dir/.home" && chmod 777 "$dir/.home"
+    start=$(date +%s.%N)
+    HOME="$dir/.home" XDG_RUNTIME_DIR="$dir/.home" "${as_user[@]}" "$dir/Tessaline" \
+        >"$work/out.log" 2>&1 &
+    pid=$!
+    local budget=$OPEN_TIMEOUT_S
+    [[ "$name" == "items.txt:10MiB-random" ]] && budget=$BOX_BUDGET_S
+    local deadline=$(($(date +%s) + budget))
+    while kill -0 "$pid" 2>/dev/null && (($(date +%s) < deadline)); do
+        if [[ -n "$(windows_named "$pid" '^Tessaline$')" ]]; then
+            opened=1
+            break
+        fi
+        local box
+        box="$(windows_named "$pid" '^Application Error$' | head -n 1)"
+        if [[ -n "$box" ]]; then
+            xdotool windowfocus --sync "$box" key --clearmodifiers Return 2>/dev/null &&
+                boxes=$((boxes + 1))
+        else
+            sleep 0.05
+        fi
+    done
+    local later=0
+    if ((opened)); then
+        # The sound player loads the sounds after the first frame; then two drops play two.
+        sleep 1.5
+        local main
+        main="$(windows_named "$pid" '^Tessaline$' | head -n 1)"
+        [[ -n "$main" ]] && play_two_drops "$main"
+        later=$(answer_boxes "$pid" $(($(date +%s) + 10)))
+        sleep 0.5
+    fi
+    local elapsed
+    elapsed=$(echo "$(date +%s.%N) - $start" | bc)
+    local verdict
+    if ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid"
+        status=$?
+        verdict="ENDED status $status"
+        failures=$((failures + 1))
+    elif ((opened)); then
+        verdict="window opened"
+    else
+        verdict="alive, window not open yet"
+        [[ "$name" == "items.txt:10MiB-random" ]] || failures=$((failures + 1))
+    fi
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -TERM "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    fi
+    printf '%-30s %-28s boxes before the window %6d, after drops %d (%.1f s)\n' \
+        "$name" "$verdict" "$boxes" "$later" "$elapsed"
+    if [[ "$verdict" == ENDED* ]]; then sed 's/^/    | /' "$work/out.log" | tail -n 20; fi
+}
+
+# Runs a case; when the program could not reach the X server, that is the server's fault:
+# start it again and run the case once more.
+run_case_once_more_if_x_lost() {
+    local before=$failures
+    run_case "$1"
+    if ((failures > before)) && grep -q "could not connect to display" "$work/out.log"; then
+        failures=$before
+        echo "    (the X server went away; started again, case run again)"
+        start_x
+        run_case "$1"
+    fi
+}
+
+for name in "${cases[@]}"; do
+    if ((${#only[@]})); then
+        wanted=0
+        for o in "${only[@]}"; do [[ "$o" == "$name" ]] && wanted=1; done
+        ((wanted)) || continue
+    fi
+    xdpyinfo >/dev/null 2>&1 || start_x
+    run_case_once_more_if_x_lost "$name"
+done
+echo "cases failed: $failures"
+exit $((failures > 0))
