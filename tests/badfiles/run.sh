@@ -3,7 +3,7 @@
 # server, and checks that it never crashes and opens its window after its error boxes,
 # which are answered with Enter as a user would.
 #   tests/badfiles/run.sh BUILD_DIR [CASE...]
-# Needs Xvfb and xdotool. Run as root, the program runs as "nobody" so that a file can be
+# Needs Xvfb, xdotool and xdpyinfo (x11-utils). Run as root, the program runs as "nobody" so that a file can be
 # made unreadable. Exit status: non-zero when a case crashed or never opened its window.
 set -uo pipefail
 
@@ -123,7 +123,7 @@ run_case() {
     case "$name" in *:unreadable) chmod 000 "$dir/${name%%:*}" ;; esac
     # Keep no home-page visit or cache from touching the real home.
     mkdir -p "$dir/.home" && chmod 777 "$dir/.home"
-    start=$(date +%s.%N)
+    start=$(date +%s%N)
     HOME="$dir/.home" XDG_RUNTIME_DIR="$dir/.home" "${as_user[@]}" "$dir/Tessaline" \
         >"$work/out.log" 2>&1 &
     pid=$!
@@ -154,8 +154,7 @@ run_case() {
         later=$(answer_boxes "$pid" $(($(date +%s) + 10)))
         sleep 0.5
     fi
-    local elapsed
-    elapsed=$(echo "$(date +%s.%N) - $start" | bc)
+    local elapsed_ms=$((($(date +%s%N) - start) / 1000000))
     local verdict
     if ! kill -0 "$pid" 2>/dev/null; then
         wait "$pid"
@@ -172,8 +171,8 @@ run_case() {
         kill -TERM "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     fi
-    printf '%-30s %-28s boxes before the window %6d, after drops %d (%.1f s)\n' \
-        "$name" "$verdict" "$boxes" "$later" "$elapsed"
+    printf '%-30s %-28s boxes before the window %6d, after drops %d (%d.%d s)\n' \
+        "$name" "$verdict" "$boxes" "$later" $((elapsed_ms / 1000)) $((elapsed_ms % 1000 / 100))
     if [[ "$verdict" == ENDED* ]]; then sed 's/^/    | /' "$work/out.log" | tail -n 20; fi
 }
 
