@@ -16,7 +16,7 @@ public:
 
     void setCaption(const QString &caption) { setText(caption); }
     QString caption() const { return text(); }
-    void setFontSpec(const FontSpec &spec);
+    void setFontSpec(const FontSpec &style);
     void setColors(OleColor backColor, OleColor foreColor);
     OleColor backColor() const { return m_backColor; }
     OleColor foreColor() const { return m_foreColor; }
