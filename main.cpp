@@ -1,4 +1,3 @@
-#include "mapdata/design/quizwindowdesign.h"
 #include "mapdata/media/mediaplayer.h"
 #include "quiz/quizwindow.h"
 
@@ -10,7 +9,6 @@
 int main(int argc, char *argv[]) {
     // The media backend is chosen before the application object exists.
     mapdata::selectMediaBackend();
-    mapdata::startDecodingPictures();
     QApplication app(argc, argv);
     quiz::QuizWindow window{quiz::Form1Services{}};
     // Opt-in for bench/startup.sh: prints when the first frame is painted, on the clock that

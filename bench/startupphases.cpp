@@ -51,7 +51,6 @@ constexpr int kPlayerSettleMs = 1500;
 int main(int argc, char *argv[]) {
     mark("main entered (dynamic linking done)");
     mapdata::selectMediaBackend();
-    mapdata::startDecodingPictures();
     QApplication app(argc, argv);
     mark("QApplication built");
     quiz::QuizWindow window{quiz::Form1Services{}};

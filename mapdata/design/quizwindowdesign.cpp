@@ -1,7 +1,5 @@
 #include "mapdata/design/quizwindowdesign.h"
 
-#include <future>
-
 namespace mapdata {
 
 const char *const kDesignPoolCaption = "Label3";
@@ -54,22 +52,9 @@ void addMapLabel(ControlArray &maplabel, int index) {
 
 } // namespace
 
-namespace {
-// The map is the largest picture by far; decoding it on its own thread lets that
-// overlap with the start of the application and its connection to the display.
-std::shared_future<QImage> &mapDecoding() {
-    static std::shared_future<QImage> decoding =
-        std::async(std::launch::async, [] { return loadPicture(":/pictures/map.png"); }).share();
-    return decoding;
-}
-} // namespace
-
-void startDecodingPictures() {
-    mapDecoding();
-}
-
 QImage mapPicture() {
-    return mapDecoding().get();
+    static const QImage image = loadPicture(":/pictures/map.png");
+    return image;
 }
 
 QImage panelPicture() {

@@ -43,8 +43,6 @@ extern const char *const kWindowFontFamily;
 extern const char *const kMapLabelFontFamily;
 
 // The window's built-in pictures.
-// Starts decoding the pictures in the background; may be called before the application exists.
-void startDecodingPictures();
 QImage mapPicture();
 QImage panelPicture();
 QImage capitalStarPicture();
