@@ -199,4 +199,5 @@ for name in "${cases[@]}"; do
     run_case_once_more_if_x_lost "$name"
 done
 echo "cases failed: $failures"
+echo "badfiles: $((${#cases[@]} - failures)) passed, $failures failed"
 exit $((failures > 0))
