@@ -61,8 +61,8 @@ void FormWidget::windowChanged() {
     if (windowTitle() != m_form.caption())
         setWindowTitle(m_form.caption());
     const qint64 iconKey = m_form.icon().cacheKey();
-    if (property("tessalineIconKey").toLongLong() != iconKey) {
-        setProperty("tessalineIconKey", iconKey);
+    if (m_iconKey != iconKey) {
+        m_iconKey = iconKey;
         setWindowIcon(m_form.icon().isNull() ? QIcon() : QIcon(QPixmap::fromImage(m_form.icon())));
     }
     updateCursor();

@@ -48,6 +48,8 @@ private:
     Form &m_form;
     QHash<QString, QFont> m_fonts;
     QHash<QString, QPixmap> m_scaled;
+    // The icon last given to the window, so an unchanged one is not converted again.
+    qint64 m_iconKey = 0;
     bool m_painted = false;
     bool m_closing = false;
 };
