@@ -52,13 +52,19 @@ void Form::bringToFront(Control &control) {
         invalidate(control.rect());
 }
 
-Control *Form::hitTest(QPoint twips) const {
+bool Form::isOnPaintedSurface(QPoint twips) const {
     const TwipsRect client{0, 0, m_clientSizeTwips.width(), m_clientSizeTwips.height()};
     if (!client.contains(twips))
-        return nullptr;
+        return false;
     for (const WindowedPlace &place : m_windowed)
         if (place.visible && place.rect.contains(twips))
-            return nullptr;
+            return false;
+    return true;
+}
+
+Control *Form::hitTest(QPoint twips) const {
+    if (!isOnPaintedSurface(twips))
+        return nullptr;
     for (auto it = m_stacking.rbegin(); it != m_stacking.rend(); ++it)
         if ((*it)->isVisible() && (*it)->rect().contains(twips))
             return *it;
@@ -164,13 +170,8 @@ void Form::mouseMove(QPoint twips) {
         moveDrag(twips);
         return;
     }
-    const TwipsRect client{0, 0, m_clientSizeTwips.width(), m_clientSizeTwips.height()};
-    if (client.contains(twips) && !hitTest(twips) && m_mouseMove) {
-        for (const WindowedPlace &place : m_windowed)
-            if (place.visible && place.rect.contains(twips))
-                return;
+    if (m_mouseMove && isOnPaintedSurface(twips) && !hitTest(twips))
         m_mouseMove();
-    }
 }
 
 void Form::unload() {

@@ -107,6 +107,8 @@ public:
 private:
     friend class ControlArray;
     Control &createControl(ControlKind kind, const QString &name, int index);
+    // Inside the client area and not under a windowed control.
+    bool isOnPaintedSurface(QPoint twips) const;
     void windowChanged();
 
     QString m_name;
