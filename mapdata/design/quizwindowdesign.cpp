@@ -57,6 +57,11 @@ QImage mapPicture() {
     return image;
 }
 
+QImage largeMapPicture() {
+    static const QImage image = loadPicture(":/pictures/map@2x.png");
+    return image;
+}
+
 QImage panelPicture() {
     static const QImage image = loadPicture(":/pictures/panel.png");
     return image;
@@ -89,6 +94,7 @@ QuizWindowDesign::QuizWindowDesign()
 
     // Added back to front: the last control added lies in front.
     Image1 = &addPicture(form, "Image1", kImage1Rect, mapPicture());
+    Image1->setLargePicture(&largeMapPicture);
     Image3 = &addPicture(form, "Image3", kImage3Rect, panelPicture());
     Label2 = &addHeading(form, "Label2", kLabel2Rect, kInstructionLine, false);
     Label1 = &addHeading(form, "Label1", kLabel1Rect, kInstructionsHeading, true);

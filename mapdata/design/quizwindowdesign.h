@@ -44,6 +44,8 @@ extern const char *const kMapLabelFontFamily;
 
 // The window's built-in pictures.
 QImage mapPicture();
+// The map at twice the window's scale, decoded on first use.
+QImage largeMapPicture();
 QImage panelPicture();
 QImage capitalStarPicture();
 QImage pushPinPicture();

@@ -96,6 +96,11 @@ void Control::setPicture(const QImage &picture) {
     invalidate();
 }
 
+void Control::setLargePicture(PictureLoader loader) {
+    m_largePicture = loader;
+    invalidate();
+}
+
 void Control::setStretched(bool stretch) {
     m_stretch = stretch;
     invalidate();
@@ -113,6 +118,7 @@ void Control::copyPropertiesFrom(const Control &other) {
     m_dragMode = other.m_dragMode;
     m_dragIcon = other.m_dragIcon;
     m_picture = other.m_picture;
+    m_largePicture = other.m_largePicture;
     m_stretch = other.m_stretch;
 }
 

@@ -79,6 +79,10 @@ public:
 
     const QImage &picture() const { return m_picture; }
     void setPicture(const QImage &picture);
+    // A sharper copy of the picture for screens that scale up; only loaded when painted there.
+    using PictureLoader = QImage (*)();
+    PictureLoader largePicture() const { return m_largePicture; }
+    void setLargePicture(PictureLoader loader);
     bool isStretched() const { return m_stretch; }
     void setStretched(bool stretch);
 
@@ -107,6 +111,7 @@ private:
     DragMode m_dragMode = DragMode::Manual;
     QImage m_dragIcon;
     QImage m_picture;
+    PictureLoader m_largePicture = nullptr;
     bool m_stretch = false;
 };
 

@@ -154,8 +154,18 @@ void FormWidget::paintControl(QPainter &painter, const Control &control, qreal d
                                    int(std::lround(target.height() * dpr)));
             if (deviceSize.isEmpty())
                 break;
-            const QPixmap &pixmap = scaledPicture(picture, deviceSize);
-            painter.drawPixmap(target, pixmap);
+            QImage source = picture;
+            if (control.largePicture() &&
+                (deviceSize.width() > picture.width() || deviceSize.height() > picture.height())) {
+                const QImage large = control.largePicture()();
+                if (!large.isNull())
+                    source = large;
+            }
+            // A picture of exactly the target's size is copied as it is: no scaled copy kept.
+            if (dpr == 1.0 && source.size() == deviceSize)
+                painter.drawImage(target.topLeft(), source);
+            else
+                painter.drawPixmap(target, scaledPicture(source, deviceSize));
         } else {
             painter.drawImage(rect.topLeft(), picture);
         }

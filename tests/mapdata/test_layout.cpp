@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 using namespace mapdata;
 
 namespace {
@@ -132,6 +135,66 @@ TEST_F(QuizWindowOnScreen, DrawsCrisplyAtTwiceTheScale) {
         for (int x = place.left(); x <= place.right(); ++x)
             white += isWhite(image.pixel(x, y)) ? 1 : 0;
     EXPECT_GT(white, 120);
+}
+
+TEST_F(QuizWindowOnScreen, MapIsTheSmallPictureAtScaleOneAndTheLargeOneAtScaleTwo) {
+    const QRect mapPixels = kImage1Rect.toPixels().toRect();
+    std::vector<QRect> markers;
+    for (const MarkerRecord &marker : kCapitalMarkers)
+        markers.push_back(marker.rect().toPixels().toAlignedRect().adjusted(-1, -1, 1, 1));
+    for (const qreal scale : {1.0, 2.0}) {
+        const QImage image = render(scale);
+        const QImage picture = scale == 1.0 ? mapPicture() : largeMapPicture();
+        ASSERT_EQ(picture.size(), mapPixels.size() * scale);
+        int differing = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QPoint logical = mapPixels.topLeft() + QPoint(int(x / scale), int(y / scale));
+                const bool onMarker =
+                    std::any_of(markers.begin(), markers.end(),
+                                [&](const QRect &r) { return r.contains(logical); });
+                const QPoint device = mapPixels.topLeft() * scale + QPoint(x, y);
+                // The map runs past the window's bottom edge.
+                if (!image.rect().contains(device))
+                    continue;
+                if (!onMarker && image.pixel(device) != picture.pixel(x, y))
+                    ++differing;
+            }
+        EXPECT_EQ(differing, 0) << "at scale " << scale;
+    }
+}
+
+namespace {
+int largePictureLoads = 0;
+QImage countedLargePicture() {
+    ++largePictureLoads;
+    QImage large(40, 20, QImage::Format_RGB32);
+    large.fill(Qt::red);
+    return large;
+}
+} // namespace
+
+TEST(StretchedPicture, LoadsItsLargeCopyOnlyWhenAScreenScalesItUp) {
+    Form form(QStringLiteral("Small"), QSize(600, 300));
+    Control &image = form.addControl(ControlKind::Image, QStringLiteral("Image1"));
+    image.setRect({0, 0, 300, 150}); // 20 x 10 pixels
+    QImage small(20, 10, QImage::Format_RGB32);
+    small.fill(Qt::blue);
+    image.setPicture(small);
+    image.setStretched(true);
+    image.setLargePicture(&countedLargePicture);
+    FormWidget widget(form);
+    largePictureLoads = 0;
+    for (const qreal scale : {1.0, 2.0}) {
+        QImage frame(widget.size() * scale, QImage::Format_RGB32);
+        frame.setDevicePixelRatio(scale);
+        QPainter painter(&frame);
+        widget.paintForm(painter, widget.rect());
+        painter.end();
+        EXPECT_EQ(frame.pixel(QPoint(9, 4) * scale),
+                  scale == 1.0 ? qRgb(0, 0, 255) : qRgb(255, 0, 0));
+        EXPECT_EQ(largePictureLoads, scale == 1.0 ? 0 : 1);
+    }
 }
 
 TEST_F(QuizWindowOnScreen, FocusSinkHoldsTheFocusOutOfSight) {

@@ -74,7 +74,7 @@ QPoint twipsOfPicturePixel(int x, int y) {
 
 TEST_F(Board, CountriesOfTheMapLieUnderTheirOwnDropZones) {
     load();
-    const QImage map = mapPicture().convertToFormat(QImage::Format_RGB32);
+    const QImage map = largeMapPicture().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(map.size(), QSize(1150, 1452));
     const std::map<QRgb, QString> palette = readPalette();
     ASSERT_EQ(palette.size(), 13u);

@@ -1,4 +1,4 @@
-// Checks map.png against the quiz's drop zones: for each country, the share
+// Checks map@2x.png against the quiz's drop zones: for each country, the share
 // of its pixels (at least 4 px inside its border and inside the client area)
 // that lie under a front-most zone whose tag names the country.  Also checks
 // that each capital marker's centre falls on its country.

@@ -18,6 +18,6 @@ cmake --build build -j2
 # rectangles, so a shortfall is reported, not fatal).
 for depth in 4 8; do
   echo "zone fit, pixels at least $depth px inside their country:"
-  ./build/check-map "$assets/pictures/map.png" "$assets/pictures/map-palette.txt" \
+  ./build/check-map "$assets/pictures/map@2x.png" "$assets/pictures/map-palette.txt" \
     zones.txt markers.txt 94 "$depth" || true
 done

@@ -631,7 +631,12 @@ int main(int argc, char **argv)
     const QString pics = assets.filePath("pictures");
     QDir().mkpath(pics);
 
-    save(renderMap(shapes), pics + "/map.png");
+    // The map is drawn at twice its size on the window; the window's own size is a smooth
+    // halving of it, so ordinary screens show it without scaling or decoding the large one.
+    const QImage map2x = renderMap(shapes);
+    save(map2x, pics + "/map@2x.png");
+    save(map2x.scaled(map2x.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+         pics + "/map.png");
     {
         QByteArray pal;
         for (const auto &e : kPalette)
