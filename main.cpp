@@ -1,4 +1,4 @@
-#include "mapdata/media/mediaplayer.h"
+#include "mapdata/media/mediabackend.h"
 #include "quiz/quizwindow.h"
 
 #include <QApplication>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up figures of the optimised program in a real X server (Xvfb), with a private
 # PulseAudio null sink so that the sound player really opens an output:
-#   bench/startup.sh [--runs N] [--warmup N] [--settle SECONDS]
+#   bench/startup.sh [--baseline] [--runs N] [--warmup N] [--settle SECONDS]
+# --baseline times an empty Qt window of the same size instead: the floor under the figure.
 # BUILD_DIR (default build-bench) is configured Release and the program built there;
 # NO_BUILD=1 takes the program already built in BUILD_DIR as it is.
 set -euo pipefail
@@ -9,10 +10,19 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 build="${BUILD_DIR:-$root/build-bench}"
+program="$build/Tessaline"
+target=Tessaline
+bench_option=()
+if [[ "${1:-}" == --baseline ]]; then
+    shift
+    program="$build/bench/tessaline_empty_window"
+    target=tessaline_empty_window
+    bench_option=(-DTESSALINE_BUILD_BENCH=ON)
+fi
 
 if [[ "${NO_BUILD:-0}" != 1 ]]; then
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$build" -j"$(nproc)" --target Tessaline >/dev/null
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release "${bench_option[@]}" >/dev/null
+    cmake --build "$build" -j"$(nproc)" --target "$target" >/dev/null
 fi
 
 work="$(mktemp -d /tmp/tessaline-startup.XXXXXX)"
@@ -50,5 +60,5 @@ else
     echo "sound: pulseaudio is not installed; the player has no output"
 fi
 
-echo "program: $build/Tessaline on $DISPLAY"
-python3 "$here/startup.py" "$build/Tessaline" "$@"
+echo "program: $program on $DISPLAY"
+python3 "$here/startup.py" "$program" "$@"

@@ -1,6 +1,6 @@
 // Where the start-up time goes: the program's own start-up, step by step, with the time
 // since process start (from /proc) at each step. Run it in an X server.
-#include "mapdata/media/mediaplayer.h"
+#include "mapdata/media/mediabackend.h"
 #include "quiz/quizwindow.h"
 
 #include <QApplication>

@@ -19,6 +19,10 @@ else()
 endif()
 
 install(TARGETS Tessaline RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
+# The media player's library, loaded from beside the executable.
+install(TARGETS tessaline_media_plugin
+        LIBRARY DESTINATION "${TESSALINE_INSTALL_APPDIR}"
+        RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
 foreach(file IN LISTS TESSALINE_RUNTIME_FILES)
     if(EXISTS "${_tessaline_assets}/${file}")
         get_filename_component(_folder "${file}" DIRECTORY)

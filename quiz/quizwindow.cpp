@@ -1,6 +1,7 @@
 #include "quiz/quizwindow.h"
 
-#include "mapdata/media/mediaplayer.h"
+#include "mapdata/media/deferredsoundplayer.h"
+#include "mapdata/media/mediaplugin.h"
 #include "shell/cursorfile.h"
 #include "shell/identity.h"
 #include "shell/qtplatform.h"
@@ -66,7 +67,10 @@ Form1Services QuizWindow::completeServices(Form1Services services) {
         services.messageBoxes = m_ownBoxes.get();
     }
     if (!services.wmp1) {
-        m_ownPlayer = std::make_unique<MediaPlayer>();
+        // The player's library lies beside the executable, wherever the program's files are.
+        m_ownPlayer = std::make_unique<DeferredSoundPlayer>(QCoreApplication::applicationDirPath() +
+                                                            QLatin1Char('/') +
+                                                            QLatin1String(kMediaPluginName));
         services.wmp1 = m_ownPlayer.get();
     }
     if (!services.files) {
@@ -115,7 +119,7 @@ void QuizWindow::loadAndShow() {
     // and is ready long before a name can be dropped. A zero timer is not enough: it fires
     // before the window server asks for the first paint.
     if (m_ownPlayer) {
-        MediaPlayer *player = m_ownPlayer.get();
+        DeferredSoundPlayer *player = m_ownPlayer.get();
         const QString folder = m_appFolder;
         QObject::connect(
             &w, &FormWidget::firstFramePainted, &w,

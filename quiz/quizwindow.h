@@ -11,7 +11,7 @@
 #include <memory>
 
 namespace mapdata {
-class MediaPlayer;
+class DeferredSoundPlayer;
 }
 
 namespace quiz {
@@ -37,7 +37,7 @@ public:
     mapdata::PushButton &PushButton2() { return *m_pushButton2; }
     QLineEdit &Text1() { return *m_text1; }
     // The platform media player, when the caller did not supply one.
-    mapdata::MediaPlayer *mediaPlayer() { return m_ownPlayer.get(); }
+    mapdata::DeferredSoundPlayer *mediaPlayer() { return m_ownPlayer.get(); }
 
 private:
     Form1Services completeServices(Form1Services services);
@@ -50,7 +50,7 @@ private:
     QLineEdit *m_text1 = nullptr;
 
     std::unique_ptr<mapdata::QtMessageBoxes> m_ownBoxes;
-    std::unique_ptr<mapdata::MediaPlayer> m_ownPlayer;
+    std::unique_ptr<mapdata::DeferredSoundPlayer> m_ownPlayer;
     std::unique_ptr<shell::FileSystem> m_ownFiles;
     std::unique_ptr<shell::Clock> m_ownClock;
     std::unique_ptr<shell::RandomSource> m_ownRandom;

@@ -20,10 +20,6 @@
 namespace mapdata {
 
 namespace {
-constexpr char kBackendVariable[] = "QT_MEDIA_BACKEND";
-} // namespace
-
-namespace {
 // Set once the backend's plugin is in memory; it stays loaded for the life of the process.
 std::atomic<bool> g_backendWarm{false};
 
@@ -32,7 +28,7 @@ std::atomic<bool> g_backendWarm{false};
 // players afterwards on the GUI thread is quick. Only the library is loaded here: the backend's
 // objects are still created on the GUI thread by Qt as usual.
 void warmBackend() {
-    const QString backend = qEnvironmentVariable(kBackendVariable);
+    const QString backend = qEnvironmentVariable(kMediaBackendVariable);
     if (!backend.isEmpty()) {
         const QDir folder(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                           QLatin1String("/multimedia"));
@@ -47,11 +43,6 @@ void warmBackend() {
     g_backendWarm.store(true);
 }
 } // namespace
-
-void selectMediaBackend() {
-    if (qEnvironmentVariableIsEmpty(kBackendVariable))
-        qputenv(kBackendVariable, kMediaBackend);
-}
 
 MediaPlayer::MediaPlayer(QObject *parent) : QObject(parent) {}
 

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "mapdata/media/mediabackend.h"
 #include "mapdata/media/soundplayer.h"
 
 class QAudioOutput;
@@ -15,12 +16,6 @@ class QMediaPlayer;
 class QThread;
 
 namespace mapdata {
-
-// Qt Multimedia backend the program plays through: it decodes WMA and starts quickly.
-inline constexpr char kMediaBackend[] = "ffmpeg";
-
-// Selects kMediaBackend unless QT_MEDIA_BACKEND is already set. Call before QApplication exists.
-void selectMediaBackend();
 
 // The stored settings of the window's hidden media-player control. Only volume and mute affect
 // what is heard; the rest are kept as the control holds them.
@@ -52,7 +47,7 @@ struct MediaPlayerSettings {
 // cost) on a worker thread and opens the sounds on this thread once that is done.
 // A missing or unreadable file plays nothing and reports nothing; so does any sound when the
 // machine has no audio output.
-class MediaPlayer : public QObject, public SoundPlayer {
+class MediaPlayer : public QObject, public PreparableSoundPlayer {
     Q_OBJECT
 
 public:
@@ -76,7 +71,7 @@ public:
     // is quick; returns at once, the sounds are loaded by the event loop shortly after. Safe to
     // call more than once; later calls add sounds not loaded yet. setURL() before the loading
     // is done still plays, loading its own sound on the spot.
-    void prepare(const QStringList &preloadURLs = {});
+    void prepare(const QStringList &preloadURLs = {}) override;
     bool isPrepared() const { return m_prepared; }
     // Whether everything asked of prepare() is loaded.
     bool isReady() const { return m_prepared && m_warmer == nullptr && m_pending.isEmpty(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace mapdata {
 
@@ -10,6 +11,12 @@ public:
     virtual ~SoundPlayer() = default;
     virtual void setURL(const QString &url) = 0; // dispatch id 1
     virtual QString URL() const = 0;
+};
+
+// A player that can open its sounds ahead of the first play, so that the first one is quick.
+class PreparableSoundPlayer : public SoundPlayer {
+public:
+    virtual void prepare(const QStringList &preloadURLs) = 0;
 };
 
 } // namespace mapdata

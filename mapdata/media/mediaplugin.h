@@ -1,0 +1,14 @@
+#pragma once
+
+#include "mapdata/media/soundplayer.h"
+
+namespace mapdata {
+
+// The media player is built into a library of its own beside the executable, so that Qt
+// Multimedia and its libraries load only once the window is up, not with the program.
+inline constexpr char kMediaPluginName[] = "tessaline-media";
+inline constexpr char kCreateMediaPlayerSymbol[] = "tessaline_createMediaPlayer";
+// Returns a new player the caller owns.
+using CreateMediaPlayerFunction = PreparableSoundPlayer *(*)();
+
+} // namespace mapdata
