@@ -1,5 +1,8 @@
 #include "mapdata/design/quizwindowdesign.h"
 
+#include <QByteArray>
+#include <QImageReader>
+
 namespace mapdata {
 
 const char *const kDesignPoolCaption = "Label3";
@@ -14,10 +17,13 @@ const char *const kMapLabelFontFamily = "Arial Narrow";
 
 namespace {
 
-// Decoded once per run; every window and test shares the same pixels.
+// Decoded once per run; every window and test shares the same pixels. The built-in pictures
+// are all PNG: naming the format and turning detection off keeps Qt's own PNG reader, where
+// detection would first load every image-format plugin installed to ask each about PNG.
 QImage loadPicture(const char *path) {
-    QImage image(QString::fromLatin1(path));
-    return image;
+    QImageReader reader(QString::fromLatin1(path), QByteArrayLiteral("png"));
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 Control &addHeading(Form &form, const char *name, const TwipsRect &rect, const char *text,
