@@ -1,7 +1,10 @@
 #include "mapdata/design/quizwindowdesign.h"
 
+#include "mapdata/design/rawpicture.h"
+
 #include <QByteArray>
 #include <QImageReader>
+#include <QResource>
 
 namespace mapdata {
 
@@ -17,13 +20,21 @@ const char *const kMapLabelFontFamily = "Arial Narrow";
 
 namespace {
 
-// Decoded once per run; every window and test shares the same pixels. The built-in pictures
-// are all PNG: naming the format and turning detection off keeps Qt's own PNG reader, where
-// detection would first load every image-format plugin installed to ask each about PNG.
+// Decoded once per run; every window and test shares the same pixels. The PNG pictures are
+// read by Qt's own PNG reader: naming the format and turning detection off keeps Qt from first
+// loading every image-format plugin installed to ask each about PNG.
 QImage loadPicture(const char *path) {
     QImageReader reader(QString::fromLatin1(path), QByteArrayLiteral("png"));
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+// The pictures the first frame shows are built in raw and read where they lie.
+QImage loadRawPicture(const char *path) {
+    const QResource resource(QString::fromLatin1(path));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    return decodeRawPicture(resource.data(), resource.size());
 }
 
 Control &addHeading(Form &form, const char *name, const TwipsRect &rect, const char *text,
@@ -59,7 +70,7 @@ void addMapLabel(ControlArray &maplabel, int index) {
 } // namespace
 
 QImage mapPicture() {
-    static const QImage image = loadPicture(":/pictures/map.png");
+    static const QImage image = loadRawPicture(":/pictures/map.pix");
     return image;
 }
 
@@ -69,22 +80,22 @@ QImage largeMapPicture() {
 }
 
 QImage panelPicture() {
-    static const QImage image = loadPicture(":/pictures/panel.png");
+    static const QImage image = loadRawPicture(":/pictures/panel.pix");
     return image;
 }
 
 QImage capitalStarPicture() {
-    static const QImage image = loadPicture(":/pictures/star.png");
+    static const QImage image = loadRawPicture(":/pictures/star.pix");
     return image;
 }
 
 QImage pushPinPicture() {
-    static const QImage image = loadPicture(":/pictures/pushpin.png");
+    static const QImage image = loadRawPicture(":/pictures/pushpin.pix");
     return image;
 }
 
 QImage applicationIconPicture() {
-    static const QImage image = loadPicture(":/pictures/icon-256.png");
+    static const QImage image = loadRawPicture(":/pictures/icon-256.pix");
     return image;
 }
 
