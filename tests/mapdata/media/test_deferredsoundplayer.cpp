@@ -1,6 +1,8 @@
 #include "mapdata/media/deferredsoundplayer.h"
 #include "mapdata/media/mediabackend.h"
 
+#include "mediaapplication.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -24,15 +26,7 @@ bool isQtMultimediaLoaded() {
 
 class DeferredSoundPlayerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() != nullptr)
-            return;
-        selectMediaBackend();
-        static int argc = 1;
-        static char name[] = "test_deferredsoundplayer";
-        static char *argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { ensureMediaApplication(); }
 };
 
 TEST_F(DeferredSoundPlayerTest, LoadsQtMultimediaOnlyWhenFirstAskedToPlayOrPrepare) {

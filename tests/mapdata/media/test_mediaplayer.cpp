@@ -1,5 +1,7 @@
 #include "mapdata/media/mediaplayer.h"
 
+#include "mediaapplication.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -54,16 +56,7 @@ bool waitUntilReady(const MediaPlayer &player) {
 
 class MediaPlayerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance() != nullptr)
-            return;
-        selectMediaBackend();
-        static int argc = 1;
-        static char name[] = "test_mediaplayer";
-        static char *argv[] = {name, nullptr};
-        // Kept for the whole run: Qt Multimedia must not outlive or precede its application.
-        static QCoreApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { ensureMediaApplication(); }
 };
 
 TEST_F(MediaPlayerTest, StartsWithTheControlsStoredSettingsAndBuildsNothing) {
