@@ -1,5 +1,6 @@
 #include "mapdata/media/deferredsoundplayer.h"
 #include "mapdata/media/mediabackend.h"
+#include "mapdata/media/mediaplugin.h"
 
 #include "mediaapplication.h"
 
@@ -33,7 +34,9 @@ TEST_F(DeferredSoundPlayerTest, LoadsQtMultimediaOnlyWhenFirstAskedToPlayOrPrepa
 #ifndef Q_OS_LINUX
     GTEST_SKIP() << "reads the process's mappings from /proc";
 #endif
-    DeferredSoundPlayer player(QStringLiteral(TESSALINE_MEDIA_PLUGIN));
+    // The name the program looks for, in the folder the build puts the library in.
+    DeferredSoundPlayer player(QStringLiteral(TESSALINE_MEDIA_PLUGIN_DIR "/") +
+                               QLatin1String(kMediaPluginName));
     EXPECT_FALSE(player.hasTriedLoading());
     EXPECT_FALSE(isQtMultimediaLoaded()) << "this test must not link Qt Multimedia itself";
 
