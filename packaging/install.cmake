@@ -12,7 +12,7 @@ set(_tessaline_assets "${PROJECT_SOURCE_DIR}/assets")
 
 if(WIN32)
     # Icon group 1 and the version block.
-    target_sources(Tessaline PRIVATE "${CMAKE_CURRENT_LIST_DIR}/windows/tessaline.rc")
+    target_sources(Tessaline PRIVATE "${TESSALINE_RESOURCE_SCRIPT}")
     set(TESSALINE_INSTALL_APPDIR ".")
 else()
     set(TESSALINE_INSTALL_APPDIR "lib/tessaline")
@@ -50,7 +50,7 @@ endif()
 
 set(CPACK_PACKAGE_NAME "tessaline")
 set(CPACK_PACKAGE_VENDOR "Quelmark")
-set(CPACK_PACKAGE_VERSION "7.00")
+set(CPACK_PACKAGE_VERSION "${TESSALINE_VERSION_TEXT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Map quiz of South America")
 set(CPACK_PACKAGE_DESCRIPTION
     "Drag the names of 13 countries, 11 capitals and 4 seas and oceans onto their places on a political map of South America.")

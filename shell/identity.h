@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/platform.h"
+#include "shell/version.h"
 
 #include <QString>
 
@@ -10,7 +11,6 @@ namespace shell {
 
 extern const char *const kProjectName;
 extern const char *const kProductName;
-extern const char *const kVersionText;
 extern const char *const kOrganisationName;
 extern const char *const kHomePageAddress;
 // The base name of the installed desktop entry and theme icon.

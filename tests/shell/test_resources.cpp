@@ -12,8 +12,8 @@
 namespace {
 
 const QString kIconFile = QStringLiteral(TESSALINE_ASSETS_DIR "/pictures/tessaline.ico");
-const QString kResourceScript =
-    QStringLiteral(TESSALINE_ASSETS_DIR "/../packaging/windows/tessaline.rc");
+// The script as the build writes it, with the project's version filled in.
+const QString kResourceScript = QStringLiteral(TESSALINE_RESOURCE_SCRIPT);
 
 constexpr int kIconDirBytes = 6;
 constexpr int kIconEntryBytes = 16;
