@@ -44,7 +44,7 @@ public:
         throw std::runtime_error("device gone");
     }
     bool isNormalFile(const QString &) const override { return false; }
-    QByteArray readFile(const QString &) const override { return {}; }
+    shell::FileHead readFile(const QString &, qsizetype) const override { return {}; }
 };
 } // namespace
 
