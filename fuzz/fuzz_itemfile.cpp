@@ -33,5 +33,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(fields.size() <= line.size() + 1);
     }
     check(size == 0 || lines >= 1);
+
+    // The same bytes as the head of a longer file: lines are counted ahead exactly as they
+    // are read, and reading ends at the first line the cut runs into.
+    quiz::ItemFileReader cut(bytes, true);
+    const qsizetype counted = cut.remainingLineCount();
+    qsizetype read = 0;
+    while (!cut.nextLineIsCut()) {
+        check(!cut.atEnd());
+        cut.readLine();
+        ++read;
+        check(read <= lines);
+    }
+    check(!cut.atEnd());
+    check(counted == (size == 0 ? 1 : lines));
+    check(read == lines || read + 1 == lines);
     return 0;
 }

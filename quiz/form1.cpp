@@ -4,6 +4,7 @@
 #include "quiz/judging.h"
 #include "shell/errorbox.h"
 #include "shell/identity.h"
+#include "shell/regularfile.h"
 
 #include <limits>
 
@@ -25,6 +26,15 @@ const QString &field(const QStringList &fields, int index) {
     if (index < 0 || index >= fields.size())
         throw mapdata::Failure::subscriptOutOfRange();
     return fields.at(index);
+}
+
+mapdata::Failure unreadLinesFailure(const ItemFileReader &reader) {
+    const qsizetype count = reader.remainingLineCount();
+    const QString atLeast = reader.isCut() ? QStringLiteral("at least ") : QString();
+    const QString lines =
+        count == 1 ? QStringLiteral("further line was") : QStringLiteral("further lines were");
+    return {mapdata::Failure::subscriptOutOfRange().number(),
+            QStringLiteral("Too many lines: %1%2 %3 not read").arg(atLeast).arg(count).arg(lines)};
 }
 
 } // namespace
@@ -81,15 +91,19 @@ void Form1::Form_Load() {
 }
 
 void Form1::readItemList(shell::ErrorTrap &trap) {
-    QByteArray bytes;
+    shell::FileHead head;
     const bool opened = trap.step(132, [&] {
-        bytes =
-            m_services.files->readFile(shell::appPath(m_services.appFolder, shell::kItemsFileName));
+        head = m_services.files->readFile(
+            shell::appPath(m_services.appFolder, shell::kItemsFileName), kMaxItemFileBytes);
     });
     // After a failed open nothing can be read: the pool keeps its design texts.
     if (!opened)
         return;
-    ItemFileReader reader(std::move(bytes));
+    ItemFileReader reader(std::move(head.bytes), head.cut);
+    readItemLines(trap, reader);
+}
+
+void Form1::readItemLines(shell::ErrorTrap &trap, ItemFileReader &reader) {
     std::int32_t k = 0;
     trap.step(134, [&] { k = 0; });
     for (;;) {
@@ -97,8 +111,22 @@ void Form1::readItemList(shell::ErrorTrap &trap) {
         trap.step(136, [&] { atEnd = reader.atEnd(); });
         if (atEnd)
             break;
+        if (k >= kPoolSize + kReportedSurplusLines) {
+            // Two boxes for every line of a long file would keep the window from ever
+            // opening: one box says what was left.
+            trap.step(144, [&] { throw unreadLinesFailure(reader); });
+            break;
+        }
+        bool cut = false;
         QString line;
-        trap.step(138, [&] { line = reader.readLine(); });
+        trap.step(138, [&] {
+            cut = reader.nextLineIsCut();
+            if (cut)
+                throw shell::fileTooLarge(kMaxItemFileBytes);
+            line = reader.readLine();
+        });
+        if (cut)
+            break;
         QString L;
         trap.step(140, [&] { L = line; });
         QStringList F;

@@ -17,8 +17,13 @@ class ErrorTrap;
 
 namespace quiz {
 
+class ItemFileReader;
+
 // Every name placed: the map is complete.
 constexpr std::int16_t kPoolSize = 28;
+// Surplus lines of the item list that are read and reported one by one (two boxes each);
+// past them reading stops and one box tells how many lines were left unread.
+constexpr int kReportedSurplusLines = 2;
 
 extern const char *const kCompletionMessage;
 extern const char *const kCompletionTitle;
@@ -63,6 +68,7 @@ public:
 
 private:
     void readItemList(shell::ErrorTrap &trap);
+    void readItemLines(shell::ErrorTrap &trap, ItemFileReader &reader);
     void makeDropZones(shell::ErrorTrap &trap);
     void requestSound(const char *soundName);
 

@@ -34,7 +34,29 @@ QString decodeFromCodePage(const QByteArray &bytes) {
     return decoder.decode(bytes);
 }
 
-ItemFileReader::ItemFileReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+ItemFileReader::ItemFileReader(QByteArray bytes, bool cut)
+    : m_bytes(std::move(bytes)), m_cut(cut) {}
+
+bool ItemFileReader::nextLineIsCut() const {
+    return m_cut && (m_pos >= m_bytes.size() || m_bytes.indexOf(kCarriageReturn, m_pos) < 0);
+}
+
+qsizetype ItemFileReader::remainingLineCount() const {
+    if (m_pos >= m_bytes.size())
+        return m_cut ? 1 : 0;
+    qsizetype count = 0;
+    qsizetype pos = m_pos;
+    while (pos < m_bytes.size()) {
+        ++count;
+        const qsizetype end = m_bytes.indexOf(kCarriageReturn, pos);
+        if (end < 0)
+            break;
+        pos = end + 1;
+        if (pos < m_bytes.size() && m_bytes.at(pos) == kLineFeed)
+            ++pos;
+    }
+    return count;
+}
 
 QString ItemFileReader::readLine() {
     const qsizetype start = m_pos;

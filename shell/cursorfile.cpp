@@ -1,9 +1,9 @@
 #include "shell/cursorfile.h"
 
 #include "mapdata/toolkit/failure.h"
+#include "shell/regularfile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
@@ -19,8 +19,6 @@ constexpr int kInfoHeaderBytes = 40;
 constexpr std::uint16_t kCursorType = 2;
 constexpr int kMaxCursorSide = 256;
 constexpr int kOpaque = 255;
-// A cursor file is small; anything larger is not one we read.
-constexpr qsizetype kMaxCursorFileBytes = 4 * 1024 * 1024;
 
 [[noreturn]] void invalid() {
     throw mapdata::Failure::invalidPicture();
@@ -165,13 +163,10 @@ mapdata::PointerPicture decodeCursor(const QByteArray &bytes) {
 }
 
 mapdata::PointerPicture readCursorFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw mapdata::Failure::fileNotFound();
-    const QByteArray bytes = file.read(kMaxCursorFileBytes + 1);
-    if (bytes.size() > kMaxCursorFileBytes)
-        invalid();
-    return decodeCursor(bytes);
+    const FileHead head = readRegularFile(path, kMaxCursorFileBytes);
+    if (head.cut)
+        throw fileTooLarge(kMaxCursorFileBytes);
+    return decodeCursor(head.bytes);
 }
 
 } // namespace shell

@@ -29,6 +29,12 @@ public:
     virtual bool openWebAddress(const QString &address) = 0;
 };
 
+// The first bytes of a file, and whether the file goes on past them.
+struct FileHead {
+    QByteArray bytes;
+    bool cut = false;
+};
+
 // The file services the program uses itself.
 class FileSystem {
 public:
@@ -37,8 +43,9 @@ public:
     virtual bool hasModificationTime(const QString &path) const = 0;
     // A normal file: not a folder, not hidden, not a system file.
     virtual bool isNormalFile(const QString &path) const = 0;
-    // The whole file; raises a failure when it cannot be opened or read.
-    virtual QByteArray readFile(const QString &path) const = 0;
+    // At most maxBytes from the start of a regular file; raises a failure when there is
+    // none at the path or it cannot be opened or read.
+    virtual FileHead readFile(const QString &path, qsizetype maxBytes) const = 0;
 };
 
 } // namespace shell

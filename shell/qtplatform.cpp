@@ -1,8 +1,7 @@
 #include "shell/qtplatform.h"
 
-#include "mapdata/toolkit/failure.h"
+#include "shell/regularfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTime>
@@ -50,19 +49,8 @@ bool QtFileSystem::isNormalFile(const QString &path) const {
     return info.isFile() && !info.isHidden();
 }
 
-QByteArray QtFileSystem::readFile(const QString &path) const {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw mapdata::Failure::fileNotFound();
-    if (info.isDir())
-        throw mapdata::Failure::pathFileAccessError();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw mapdata::Failure::permissionDenied();
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw mapdata::Failure::pathFileAccessError();
-    return bytes;
+FileHead QtFileSystem::readFile(const QString &path, qsizetype maxBytes) const {
+    return readRegularFile(path, maxBytes);
 }
 
 } // namespace shell

@@ -19,7 +19,7 @@ class QtFileSystem : public FileSystem {
 public:
     bool hasModificationTime(const QString &path) const override;
     bool isNormalFile(const QString &path) const override;
-    QByteArray readFile(const QString &path) const override;
+    FileHead readFile(const QString &path, qsizetype maxBytes) const override;
 };
 
 } // namespace shell

@@ -1,11 +1,13 @@
 #include "shell/skinframework.h"
 
 #include "mapdata/toolkit/failure.h"
+#include "shell/regularfile.h"
+#include "shell/skinsheet.h"
 
 #include <QChildEvent>
 #include <QDialog>
 #include <QEvent>
-#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace shell {
@@ -61,7 +63,8 @@ bool qtParses(const QString &sheet) {
 
 } // namespace
 
-bool SkinFramework::parseSkin(const QByteArray &bytes, QString *styleSheet) {
+bool SkinFramework::parseSkin(const QByteArray &bytes, QString *styleSheet,
+                              const QString &skinFolder) {
     if (bytes.size() > kMaxSkinFileBytes || bytes.contains('\0'))
         return false;
     QStringDecoder decoder(QStringConverter::Utf8);
@@ -72,20 +75,21 @@ bool SkinFramework::parseSkin(const QByteArray &bytes, QString *styleSheet) {
         if (c.category() == QChar::Other_Control && !isAllowedControl(c))
             return false;
     // A sheet without any braces would be taken as declarations for the window alone.
-    if (!text.contains(QLatin1Char('{')) || !qtParses(text))
+    if (!text.contains(QLatin1Char('{')))
+        return false;
+    // Before Qt sees the sheet at all: even the parse check below may load its pictures.
+    const std::optional<QString> confined = confineSheetUrls(text, skinFolder);
+    if (!confined || !qtParses(*confined))
         return false;
     if (styleSheet)
-        *styleSheet = text;
+        *styleSheet = *confined;
     return true;
 }
 
 void SkinFramework::LoadSkin(const QString &path, const QString &) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw mapdata::Failure::fileNotFound();
-    const QByteArray bytes = file.read(kMaxSkinFileBytes + 1);
+    const FileHead head = readRegularFile(path, kMaxSkinFileBytes);
     QString sheet;
-    if (!parseSkin(bytes, &sheet))
+    if (head.cut || !parseSkin(head.bytes, &sheet, QFileInfo(path).absolutePath()))
         invalidSkin();
     m_styleSheet = sheet;
 }

@@ -16,8 +16,10 @@ namespace shell {
 // UTF-8 text, optionally starting with a byte-order mark, at most kMaxSkinFileBytes long. It
 // must hold at least one rule with a selector and a block in braces, no NUL or other control
 // characters besides tab, line feed, form feed and carriage return, and Qt must parse it without
-// complaint. Anything else is refused by the load call with failure 380 "Invalid skin file"; a
-// file that cannot be opened raises 53 "File not found". A refused skin leaves the component as
+// complaint. Every url() it holds must name a regular file inside the skin file's folder, all of
+// them together at most kMaxSkinPictureBytes (skinsheet.h). Anything else is refused by the load
+// call with failure 380 "Invalid skin file"; a file that is missing or no regular file raises
+// what readRegularFile raises. A refused skin leaves the component as
 // it was, so a later apply call changes nothing.
 //
 // Applying the skin to the window (dispatch 3, with the window's handle) never styles the window
@@ -53,8 +55,10 @@ public:
     bool skinsNewControls() const { return m_skinNewControls; }
     bool isApplied() const { return m_applied; }
 
-    // The style sheet in a skin file's bytes; false when they are not a skin.
-    static bool parseSkin(const QByteArray &bytes, QString *styleSheet);
+    // The style sheet in a skin file's bytes, its url()s made full paths; false when they are
+    // not a skin. Without a folder, a sheet that names any file is not one.
+    static bool parseSkin(const QByteArray &bytes, QString *styleSheet,
+                          const QString &skinFolder = QString());
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -11,7 +11,7 @@ build="$(cd "${1:?usage: run.sh BUILD_DIR [CASE...]}" && pwd)"
 shift
 only=("$@")
 readonly OPEN_TIMEOUT_S=30      # per case, for the window to open
-readonly BOX_BUDGET_S=60        # per case that brings an endless row of boxes
+readonly QUICK_OPEN_S=5         # for a case with an expected number of boxes
 readonly MIB=$((1024 * 1024))
 
 work="$(mktemp -d /tmp/tessaline-badfiles.XXXXXX)"
@@ -62,10 +62,16 @@ random_bytes() { head -c "$2" /dev/urandom >"$1"; }
 
 # Each case: a name and what it does to the program's folder ($1).
 cases=()
-declare -A setup
-add_case() { cases+=("$1"); setup["$1"]="$2"; }
-# Random item lists bring two boxes per surplus line (about one line per 256 bytes):
-# 16 KiB gives some seventy boxes; the 10 MiB one below is given a time budget instead.
+declare -A setup expect
+# A third argument is the number of error boxes expected before the window opens ("N" or
+# "MIN-MAX"); such a case must also open its window within QUICK_OPEN_S.
+add_case() {
+    cases+=("$1")
+    setup["$1"]="$2"
+    if (($# > 2)); then expect["$1"]="$3"; fi
+}
+# Random item lists bring two boxes for each of the first two surplus lines and one for the
+# rest; an empty line among the first 28 brings two more.
 for f in "${files[@]}"; do
     size=65536
     [[ "$f" == items.txt ]] && size=16384
@@ -74,11 +80,37 @@ for f in "${files[@]}"; do
     add_case "$f:unreadable" "touch \"\$1/$f\"; chmod 000 \"\$1/$f\""
 done
 add_case "items.txt:10MiB-no-line-end" \
-    "head -c $((10 * MIB)) /dev/zero | tr '\\\\0' 'A' >\"\$1/items.txt\""
-add_case "items.txt:10MiB-random" "random_bytes \"\$1/items.txt\" $((10 * MIB))"
+    "head -c $((10 * MIB)) /dev/zero | tr '\\\\0' 'A' >\"\$1/items.txt\"" 1
+add_case "items.txt:10MiB-random" "random_bytes \"\$1/items.txt\" $((10 * MIB))" 5-61
 add_case "HAND-M.CUR:zero-length" ": >\"\$1/HAND-M.CUR\""
 add_case "tessaline-media.so:missing" "rm -f \"\$1/tessaline-media.so\""
 add_case "HAND-M.CUR:truncated" "head -c 100 \"$template/HAND-M.CUR\" >\"\$1/HAND-M.CUR\""
+
+# What the shipped list gives in the ordinary bad forms.
+add_case "items.txt:missing" "rm -f \"\$1/items.txt\"" 1
+add_case "items.txt:27-lines" "head -n 27 \"$template/items.txt\" >\"\$1/items.txt\"" 0
+add_case "items.txt:30-lines" "printf 'Extra,one\\r\\nExtra two\\r\\n' >>\"\$1/items.txt\"" 4
+add_case "items.txt:empty-line" "sed -i '6s/.*/\\r/' \"\$1/items.txt\"" 2
+# Pipes, devices, giants and floods: each file in each form the program must not wait on,
+# read whole, or answer line by line.
+hundred_thousand_lines() { seq 100000 | sed 's/$/\r/' >"$1"; }
+for f in items.txt HAND-M.CUR x/o.cjs; do
+    case "$f" in
+    items.txt) refused=1 lines=5 ;;   # 132 for the open; 144, 150 twice and one more 144
+    HAND-M.CUR) refused=1 lines=1 ;;  # 106
+    x/o.cjs) refused=0 lines=1 ;;     # absent; 102 for a skin without a rule
+    esac
+    add_case "$f:fifo" "rm -f \"\$1/$f\"; mkfifo \"\$1/$f\"" "$refused"
+    add_case "$f:dev-zero" "rm -f \"\$1/$f\"; ln -s /dev/zero \"\$1/$f\"" "$refused"
+    add_case "$f:100000-lines" "hundred_thousand_lines \"\$1/$f\"" "$lines"
+done
+add_case "items.txt:1GiB-sparse" "rm -f \"\$1/items.txt\"; truncate -s 1G \"\$1/items.txt\"" 1
+add_case "HAND-M.CUR:2MiB" "random_bytes \"\$1/HAND-M.CUR\" $((2 * MIB))" 1
+add_case "x/o.cjs:2MiB" "{ cat \"$template/x/o.cjs\"; head -c $((2 * MIB)) /dev/zero | tr '\\\\0' ' '; } >\"\$1/x/o.cjs.big\"; mv \"\$1/x/o.cjs.big\" \"\$1/x/o.cjs\"" 1
+skin_naming() { printf 'QPushButton { image: url(%s); }\n' "$2" >>"$1/x/o.cjs"; }
+add_case "x/o.cjs:url-fifo" "mkfifo \"\$1/x/pipe.png\"; skin_naming \"\$1\" pipe.png" 1
+add_case "x/o.cjs:url-dev-zero" "ln -s /dev/zero \"\$1/x/zero.png\"; skin_naming \"\$1\" zero.png" 1
+add_case "x/o.cjs:url-outside" "skin_naming \"\$1\" ../items.txt" 1
 
 # Window ids of the program's windows with a title matching a pattern.
 windows_named() { xdotool search --all --pid "$1" --onlyvisible --name "$2" 2>/dev/null; }
@@ -130,12 +162,11 @@ run_case() {
     HOME="$dir/.home" XDG_RUNTIME_DIR="$dir/.home" "${as_user[@]}" "$dir/Tessaline" \
         >"$work/out.log" 2>&1 &
     pid=$!
-    local budget=$OPEN_TIMEOUT_S
-    [[ "$name" == "items.txt:10MiB-random" ]] && budget=$BOX_BUDGET_S
-    local deadline=$(($(date +%s) + budget))
+    local deadline=$(($(date +%s) + OPEN_TIMEOUT_S)) open_ms=0
     while kill -0 "$pid" 2>/dev/null && (($(date +%s) < deadline)); do
         if [[ -n "$(windows_named "$pid" '^Tessaline$')" ]]; then
             opened=1
+            open_ms=$((($(date +%s%N) - start) / 1000000))
             break
         fi
         local box
@@ -157,7 +188,6 @@ run_case() {
         later=$(answer_boxes "$pid" $(($(date +%s) + 10)))
         sleep 0.5
     fi
-    local elapsed_ms=$((($(date +%s%N) - start) / 1000000))
     local verdict
     if ! kill -0 "$pid" 2>/dev/null; then
         wait "$pid"
@@ -166,16 +196,27 @@ run_case() {
         failures=$((failures + 1))
     elif ((opened)); then
         verdict="window opened"
+        local wanted="${expect[$name]:-}"
+        if [[ -n "$wanted" ]]; then
+            local low="${wanted%-*}" high="${wanted#*-}"
+            if ((boxes < low || boxes > high)); then
+                verdict="$wanted boxes expected"
+                failures=$((failures + 1))
+            elif ((open_ms > QUICK_OPEN_S * 1000)); then
+                verdict="opened after ${QUICK_OPEN_S} s"
+                failures=$((failures + 1))
+            fi
+        fi
     else
         verdict="alive, window not open yet"
-        [[ "$name" == "items.txt:10MiB-random" ]] || failures=$((failures + 1))
+        failures=$((failures + 1))
     fi
     if kill -0 "$pid" 2>/dev/null; then
         kill -TERM "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     fi
-    printf '%-30s %-28s boxes before the window %6d, after drops %d (%d.%d s)\n' \
-        "$name" "$verdict" "$boxes" "$later" $((elapsed_ms / 1000)) $((elapsed_ms % 1000 / 100))
+    printf '%-30s %-28s boxes before the window %6d, after drops %d (open at %d.%d s)\n' \
+        "$name" "$verdict" "$boxes" "$later" $((open_ms / 1000)) $((open_ms % 1000 / 100))
     if [[ "$verdict" == ENDED* ]]; then sed 's/^/    | /' "$work/out.log" | tail -n 20; fi
 }
 

@@ -59,26 +59,29 @@ private:
 class FakeFileSystem : public shell::FileSystem {
 public:
     bool hasModificationTime(const QString &path) const override {
-        return files.contains(path) || folders.contains(path) || unreadable.contains(path);
+        return files.contains(path) || folders.contains(path) || unreadable.contains(path) ||
+               notRegular.contains(path);
     }
     bool isNormalFile(const QString &path) const override {
         return (files.contains(path) || unreadable.contains(path)) && !hidden.contains(path);
     }
-    QByteArray readFile(const QString &path) const override {
-        if (folders.contains(path))
+    shell::FileHead readFile(const QString &path, qsizetype maxBytes) const override {
+        if (folders.contains(path) || notRegular.contains(path))
             throw mapdata::Failure::pathFileAccessError();
         if (unreadable.contains(path))
             throw mapdata::Failure::permissionDenied();
         auto it = files.find(path);
         if (it == files.end())
             throw mapdata::Failure::fileNotFound();
-        return *it;
+        return {it->left(maxBytes), it->size() > maxBytes};
     }
 
     QMap<QString, QByteArray> files;
     QSet<QString> folders;
     QSet<QString> unreadable;
     QSet<QString> hidden;
+    // Pipes, devices and sockets: they have a modification time but are no file to read.
+    QSet<QString> notRegular;
 };
 
 class FakeClock : public shell::Clock {

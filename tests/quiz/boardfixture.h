@@ -15,6 +15,10 @@ protected:
     quiz::Form1 &form1() {
         if (!m_form1) {
             quiz::Form1Services services = this->services();
+            if (onDisk) {
+                services.files = onDisk;
+                services.appFolder = onDiskFolder;
+            }
             services.loadCursor = [this](const QString &path) {
                 cursorLoads << path;
                 if (!cursorLoads.isEmpty() && cursorFails)
@@ -42,6 +46,9 @@ protected:
     }
 
     mapdata::QuizWindowDesign design;
+    // Real files instead of the in-memory ones, when set before the first load.
+    shell::FileSystem *onDisk = nullptr;
+    QString onDiskFolder;
     QStringList cursorLoads;
     bool cursorFails = false;
 

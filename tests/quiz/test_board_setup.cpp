@@ -1,6 +1,11 @@
 #include "boardfixture.h"
 
+#include "fakes/bounded.h"
 #include "mapdata/design/zonetable.h"
+#include "quiz/itemfile.h"
+#include "shell/qtplatform.h"
+
+#include <QTemporaryDir>
 
 using namespace mapdata;
 
@@ -135,10 +140,11 @@ TEST_F(Board, FileOfLoneLineFeedsIsOneLine) {
 }
 
 TEST_F(Board, HugeLineAndInvalidBytesLoadWithoutFailure) {
-    files.files[itemsPath()] = QByteArray(1 << 20, 'x') + "\r\n\xff\xfe\x81,\x80\r\n";
+    constexpr int kHugeLineBytes = (1 << 20) - 64; // just inside the file's limit
+    files.files[itemsPath()] = QByteArray(kHugeLineBytes, 'x') + "\r\n\xff\xfe\x81,\x80\r\n";
     load();
     EXPECT_TRUE(boxes.calls.empty());
-    EXPECT_EQ(design.labels(0).caption().size(), 1 << 20);
+    EXPECT_EQ(design.labels(0).caption().size(), kHugeLineBytes);
     EXPECT_TRUE(design.labels(1).tag().contains(QLatin1Char(',')));
 }
 
@@ -181,3 +187,120 @@ TEST_F(Board, UnreadableCursorFileIsReportedAtLine106AndTheLoadGoesOn) {
     EXPECT_EQ(design.form.caption(), QStringLiteral("Tessaline"));
     EXPECT_EQ(design.labels(0).caption(), QStringLiteral("Argentina"));
 }
+
+TEST_F(Board, PastTwoSurplusLinesOneBoxTellsHowManyLinesWereNotRead) {
+    files.files[itemsPath()] = lines(28) + "Extra,one\r\nExtra two\r\nthird";
+    load();
+    EXPECT_EQ(boxes.errorLines(), (std::vector<int>{144, 148, 144, 150, 144}));
+    EXPECT_TRUE(boxes.calls[4].prompt.startsWith(
+        QLatin1String("Too many lines: 1 further line was not read\r\nin ")));
+}
+
+TEST_F(Board, HundredThousandLinesGiveTheFourBoxesAndOneForTheRest) {
+    files.files[itemsPath()] = fakes::manyLines(100000);
+    load();
+    EXPECT_EQ(boxes.errorLines(), (std::vector<int>{144, 150, 144, 150, 144}));
+    EXPECT_TRUE(boxes.calls[4].prompt.startsWith(
+        QLatin1String("Too many lines: 99970 further lines were not read\r\n")));
+    EXPECT_EQ(design.labels(27).caption(), QStringLiteral("Line27"));
+    EXPECT_EQ(design.piccoor.count(), kZoneCount);
+}
+
+TEST_F(Board, EmptyLinesAmongTheFirstTwentyEightKeepTheirTwoBoxesInALongFile) {
+    files.files[itemsPath()] = lines(3) + "\r\n" + lines(23) + "\r\n" + fakes::manyLines(500);
+    load();
+    EXPECT_EQ(boxes.errorLines(), (std::vector<int>{144, 150, 144, 150, 144, 150, 144, 150, 144}));
+    EXPECT_EQ(design.labels(3).caption(), QStringLiteral("Label3"));
+    EXPECT_EQ(design.labels(27).caption(), QStringLiteral("Label3"));
+    EXPECT_TRUE(boxes.calls[8].prompt.startsWith(
+        QLatin1String("Too many lines: 498 further lines were not read\r\n")));
+}
+
+TEST_F(Board, FileLongerThanTheLimitIsReadUpToItAndReportedOnceWhereALineIsRead) {
+    QByteArray bytes = lines(10) + QByteArray(int(quiz::kMaxItemFileBytes), 'x') + "\r\nlast\r\n";
+    files.files[itemsPath()] = bytes;
+    load();
+    ASSERT_EQ(boxes.errorLines(), std::vector<int>{138});
+    EXPECT_TRUE(boxes.calls[0].prompt.startsWith(QLatin1String("File too large (over 1024 KiB)")));
+    EXPECT_EQ(design.labels(9).caption(), QString::fromLatin1(kItemTable[9].name));
+    EXPECT_EQ(design.labels(10).caption(), QStringLiteral("Label3"));
+    EXPECT_EQ(design.piccoor.count(), kZoneCount);
+}
+
+TEST_F(Board, LongFilePastTheLimitIsCountedAsAtLeastTheLinesRead) {
+    files.files[itemsPath()] = fakes::manyLines(300000);
+    load();
+    ASSERT_EQ(boxes.errorLines().size(), 5u);
+    EXPECT_TRUE(boxes.calls[4].prompt.contains(QLatin1String("Too many lines: at least ")));
+}
+
+TEST_F(Board, PipeOrDeviceInPlaceOfTheItemFileIsReportedAtTheOpen) {
+    files.files.clear();
+    files.notRegular.insert(itemsPath());
+    load();
+    EXPECT_EQ(boxes.errorLines(), std::vector<int>{132});
+    EXPECT_EQ(design.labels(0).caption(), QStringLiteral("Label3"));
+}
+
+#ifdef Q_OS_UNIX
+// The item file as the program finds it beside itself, read through the real file system.
+class BoardOnDisk : public Board {
+protected:
+    BoardOnDisk() {
+        onDisk = &realFiles;
+        onDiskFolder = dir.path();
+    }
+    QString items() const { return dir.filePath(QStringLiteral("items.txt")); }
+    void write(const QByteArray &bytes) {
+        QFile file(items());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir dir;
+    shell::QtFileSystem realFiles;
+};
+
+TEST_F(BoardOnDisk, PipeWithNoWriterIsReportedAtTheOpenAndTheWindowLoads) {
+    ASSERT_TRUE(fakes::makeFifo(items()));
+    fakes::Watchdog watchdog("items.txt as a pipe");
+    load();
+    EXPECT_EQ(boxes.errorLines(), std::vector<int>{132});
+    EXPECT_TRUE(boxes.calls[0].prompt.startsWith(QLatin1String("Path/File access error")));
+    EXPECT_EQ(design.piccoor.count(), kZoneCount);
+}
+
+TEST_F(BoardOnDisk, LinkToAnEndlessDeviceIsReportedAtTheOpen) {
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), items()));
+    fakes::Watchdog watchdog("items.txt linked to /dev/zero");
+    load();
+    EXPECT_EQ(boxes.errorLines(), std::vector<int>{132});
+}
+
+TEST_F(BoardOnDisk, HugeSparseFileCostsOnlyWhatIsReadAndOneBox) {
+    {
+        QFile file(items());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(qint64(1) << 30));
+    }
+    fakes::Watchdog watchdog("a 1 GiB items.txt");
+    const long before = fakes::peakMemoryMiB();
+    load();
+    EXPECT_LT(fakes::peakMemoryMiB() - before, 64);
+    EXPECT_EQ(boxes.errorLines(), std::vector<int>{138});
+}
+
+TEST_F(BoardOnDisk, HundredThousandLinesGiveFiveBoxes) {
+    write(fakes::manyLines(100000));
+    fakes::Watchdog watchdog("100,000 lines");
+    load();
+    EXPECT_EQ(boxes.errorLines(), (std::vector<int>{144, 150, 144, 150, 144}));
+    EXPECT_EQ(design.labels(0).caption(), QStringLiteral("Line0"));
+}
+
+TEST_F(BoardOnDisk, ThirtyLinesStillGiveTheFourBoxes) {
+    write(lines(30));
+    load();
+    EXPECT_EQ(boxes.errorLines(), (std::vector<int>{144, 150, 144, 150}));
+}
+#endif

@@ -49,3 +49,28 @@ TEST(ItemFileDecoding, BytesThatAreNoTextStillGiveALineAndKeepTheLinesAfterThem)
     EXPECT_TRUE(lines[0].contains(QLatin1String("ok,")));
     EXPECT_EQ(lines[1], QStringLiteral("next"));
 }
+
+TEST(ItemFileLines, CutFileNeverEndsAndItsUnfinishedLineIsFlagged) {
+    ItemFileReader reader("a\r\nb\r\npartial", true);
+    EXPECT_EQ(reader.remainingLineCount(), 3);
+    EXPECT_FALSE(reader.nextLineIsCut());
+    EXPECT_EQ(reader.readLine(), QStringLiteral("a"));
+    EXPECT_EQ(reader.readLine(), QStringLiteral("b"));
+    EXPECT_TRUE(reader.nextLineIsCut());
+    EXPECT_FALSE(reader.atEnd());
+
+    ItemFileReader endsOnLineEnd("a\r", true);
+    endsOnLineEnd.readLine();
+    EXPECT_FALSE(endsOnLineEnd.atEnd()) << "the file goes on past the bytes read";
+    EXPECT_TRUE(endsOnLineEnd.nextLineIsCut());
+    EXPECT_EQ(endsOnLineEnd.remainingLineCount(), 1);
+}
+
+TEST(ItemFileLines, RemainingLinesAreCountedByTheSameLineRules) {
+    ItemFileReader reader("a\r\nb\rc\nd\r\n\r\nlast");
+    reader.readLine();
+    EXPECT_EQ(reader.remainingLineCount(), 4);
+    ItemFileReader whole("x\r\n");
+    whole.readLine();
+    EXPECT_EQ(whole.remainingLineCount(), 0);
+}

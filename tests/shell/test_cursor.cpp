@@ -1,5 +1,6 @@
 #include "shell/cursorfile.h"
 
+#include "fakes/bounded.h"
 #include "mapdata/toolkit/failure.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 using namespace shell;
@@ -173,3 +175,61 @@ TEST(CursorFile, MissingFileIsFileNotFound) {
         EXPECT_EQ(failure.number(), mapdata::Failure::fileNotFound().number());
     }
 }
+
+namespace {
+
+// The failure number readCursorFile raises for the path, or 0 when it reads a cursor.
+int cursorFailure(const QString &path) {
+    fakes::Watchdog watchdog("reading HAND-M.CUR");
+    try {
+        readCursorFile(path);
+        return 0;
+    } catch (const mapdata::Failure &failure) {
+        return failure.number();
+    }
+}
+
+} // namespace
+
+TEST(CursorFile, OversizedFileOrManyLinesAreRefusedAfterReadingAtMostTheLimit) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("HAND-M.CUR"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // A real cursor at the start, and then more than a cursor file can hold.
+    file.write(shippedCursor());
+    file.write(QByteArray(int(kMaxCursorFileBytes), '\0'));
+    file.close();
+    try {
+        readCursorFile(path);
+        FAIL() << "no failure";
+    } catch (const mapdata::Failure &failure) {
+        EXPECT_EQ(failure.description(), QStringLiteral("File too large (over 1024 KiB)"));
+    }
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(fakes::manyLines(100000));
+    file.close();
+    EXPECT_EQ(cursorFailure(path), mapdata::Failure::invalidPicture().number());
+}
+
+#ifdef Q_OS_UNIX
+TEST(CursorFile, PipeDeviceAndSparseGiantAreRefusedAtOnceWithBoundedMemory) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.cur"));
+    ASSERT_TRUE(fakes::makeFifo(pipe));
+    EXPECT_EQ(cursorFailure(pipe), mapdata::Failure::pathFileAccessError().number());
+
+    const QString zero = dir.filePath(QStringLiteral("zero.cur"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const long before = fakes::peakMemoryMiB();
+    EXPECT_EQ(cursorFailure(zero), mapdata::Failure::pathFileAccessError().number());
+
+    const QString giant = dir.filePath(QStringLiteral("giant.cur"));
+    QFile file(giant);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(qint64(1) << 30));
+    file.close();
+    EXPECT_NE(cursorFailure(giant), 0);
+    EXPECT_LT(fakes::peakMemoryMiB() - before, 64);
+}
+#endif

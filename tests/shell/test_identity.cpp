@@ -1,3 +1,4 @@
+#include "fakes/bounded.h"
 #include "fakes/fakes.h"
 #include "shell/identity.h"
 #include "shell/qtplatform.h"
@@ -44,7 +45,7 @@ public:
         throw std::runtime_error("device gone");
     }
     bool isNormalFile(const QString &) const override { return false; }
-    QByteArray readFile(const QString &) const override { return {}; }
+    shell::FileHead readFile(const QString &, qsizetype) const override { return {}; }
 };
 } // namespace
 
@@ -142,3 +143,14 @@ TEST(AppPath, AppendsTheRelativeNamesWithThePlatformsSeparator) {
     EXPECT_EQ(QDir::fromNativeSeparators(appPath(QStringLiteral("/opt/t"), kCursorFileName)),
               QStringLiteral("/opt/t/HAND-M.CUR"));
 }
+
+#ifdef Q_OS_UNIX
+TEST(FileExists, AsksOnlyForTheTimeSoAPipeIsPresentAndNeverWaitedOn) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("HAND-M.CUR"));
+    ASSERT_TRUE(fakes::makeFifo(pipe));
+    QtFileSystem files;
+    fakes::Watchdog watchdog("FileExists on a pipe");
+    EXPECT_TRUE(FileExists(files, pipe));
+}
+#endif

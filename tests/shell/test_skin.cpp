@@ -1,8 +1,10 @@
+#include "fakes/bounded.h"
 #include "fakes/fakes.h"
 #include "mapdata/design/quizwindowdesign.h"
 #include "shell/qtplatform.h"
 #include "shell/skin.h"
 #include "shell/skinframework.h"
+#include "shell/skinsheet.h"
 
 #include <gtest/gtest.h>
 
@@ -233,4 +235,125 @@ TEST_F(RealSkin, ApplyingToAnotherWindowOrAnUnknownIdIsAFailure) {
     EXPECT_THROW(skin.property(99), mapdata::Failure);
     EXPECT_THROW(skin.setProperty(99, 1), mapdata::Failure);
     EXPECT_TRUE(button->styleSheet().isEmpty());
+}
+
+TEST(SkinSheet, FindsEveryUrlAndRefusesWhatCouldHideOne) {
+    const auto urls = findSheetUrls(QStringLiteral(
+        "A { image: url(a.png); } B { border-image: URL( \"b c.png\" ) } /* url('d.png') */"));
+    ASSERT_TRUE(urls);
+    ASSERT_EQ(urls->size(), 3);
+    EXPECT_EQ(urls->at(0).path, QStringLiteral("a.png"));
+    EXPECT_EQ(urls->at(1).path, QStringLiteral("b c.png"));
+    EXPECT_EQ(urls->at(2).path, QStringLiteral("d.png")) << "a commented url is checked too";
+    EXPECT_FALSE(findSheetUrls(QStringLiteral("A { image: \\75rl(p) }"))) << "escape";
+    EXPECT_FALSE(findSheetUrls(QStringLiteral("@IMPORT \"other.qss\"; A {}")));
+    EXPECT_FALSE(findSheetUrls(QStringLiteral("A { image: url(a.png }")));
+    EXPECT_FALSE(findSheetUrls(QStringLiteral("A { image: url(\"a.png) }")));
+    EXPECT_FALSE(findSheetUrls(QStringLiteral("A { image: url() }")));
+    EXPECT_FALSE(findSheetUrls(QStringLiteral("A { image: url(a b) }")));
+    QString many;
+    for (int i = 0; i <= kMaxSheetUrls; ++i)
+        many += QStringLiteral("A { image: url(a.png) }\n");
+    EXPECT_FALSE(findSheetUrls(many));
+}
+
+// A skin folder beside the program's items, with pictures in it.
+class SkinUrls : public ::testing::Test {
+protected:
+    SkinUrls() {
+        skinFolder = dir.filePath(QStringLiteral("x"));
+        writeFile(dir.filePath(QStringLiteral("items.txt")), "Peru\r\n");
+        writeFile(picture(QStringLiteral("face.png")), "picture bytes");
+    }
+    QString picture(const QString &name) const { return skinFolder + QLatin1Char('/') + name; }
+    std::optional<QString> confine(const QString &url) {
+        fakes::Watchdog watchdog("checking a skin's url()");
+        return confineSheetUrls(
+            QStringLiteral("QPushButton { image: url(") + url + QStringLiteral("); }"), skinFolder);
+    }
+
+    QTemporaryDir dir;
+    QString skinFolder;
+};
+
+TEST_F(SkinUrls, PictureInTheSkinFolderIsNamedByItsFullPath) {
+    const std::optional<QString> sheet = confine(QStringLiteral("face.png"));
+    ASSERT_TRUE(sheet);
+    const QString full = QFileInfo(picture(QStringLiteral("face.png"))).canonicalFilePath();
+    EXPECT_EQ(*sheet,
+              QStringLiteral("QPushButton { image: url(\"") + full + QStringLiteral("\"); }"))
+        << "Qt would look for a relative name in the current folder";
+    EXPECT_TRUE(confine(QStringLiteral("'") + full + QStringLiteral("'")));
+    EXPECT_EQ(confineSheetUrls(QStringLiteral("A { color: red }"), skinFolder),
+              QStringLiteral("A { color: red }"));
+}
+
+TEST_F(SkinUrls, FilesOutsideTheFolderMissingOrTooLargeAreRefused) {
+    EXPECT_FALSE(confine(QStringLiteral("../items.txt")));
+    EXPECT_FALSE(confine(dir.filePath(QStringLiteral("items.txt"))));
+    EXPECT_FALSE(confine(QStringLiteral("missing.png")));
+    EXPECT_FALSE(confine(QStringLiteral(".")));
+    ASSERT_TRUE(
+        QFile::link(dir.filePath(QStringLiteral("items.txt")), picture(QStringLiteral("out.png"))));
+    EXPECT_FALSE(confine(QStringLiteral("out.png"))) << "a link leading out";
+    writeFile(picture(QStringLiteral("big.png")), QByteArray(int(kMaxSkinPictureBytes) + 1, 'p'));
+    EXPECT_FALSE(confine(QStringLiteral("big.png")));
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(SkinUrls, PipesAndDevicesAreRefusedEvenAsAHighResolutionVariant) {
+    ASSERT_TRUE(fakes::makeFifo(picture(QStringLiteral("pipe.png"))));
+    EXPECT_FALSE(confine(QStringLiteral("pipe.png")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), picture(QStringLiteral("zero.png"))));
+    EXPECT_FALSE(confine(QStringLiteral("zero.png")));
+    ASSERT_TRUE(fakes::makeFifo(picture(QStringLiteral("face@2x.png"))));
+    EXPECT_FALSE(confine(QStringLiteral("face.png"))) << "Qt would open face@2x.png";
+}
+
+TEST_F(SkinUrls, SkinNamingAPipeFailsToLoadAtOnceAndTheWindowStaysUnskinned) {
+    ASSERT_TRUE(fakes::makeFifo(picture(QStringLiteral("pipe.png"))));
+    const QString skinPath = picture(QStringLiteral("o.cjs"));
+    writeFile(skinPath, "* { background-image: url(pipe.png); }");
+    QWidget window;
+    SkinFramework skin(&window);
+    fakes::Watchdog watchdog("loading a skin that names a pipe");
+    try {
+        skin.LoadSkin(skinPath, QString());
+        FAIL() << "loaded";
+    } catch (const mapdata::Failure &failure) {
+        EXPECT_EQ(failure.description(), QStringLiteral("Invalid skin file"));
+    }
+    EXPECT_TRUE(skin.styleSheet().isEmpty());
+}
+
+TEST(SkinPresence, PipeOrLinkToADeviceCountsAsAbsentAndIsNeverRead) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("x")));
+    const QString pipe = dir.filePath(QStringLiteral("x/o.cjs"));
+    ASSERT_TRUE(fakes::makeFifo(pipe));
+    const QString zero = dir.filePath(QStringLiteral("x/zero.cjs"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    QtFileSystem files;
+    fakes::Watchdog watchdog("a skin that is a pipe or a device");
+    EXPECT_FALSE(files.isNormalFile(pipe));
+    EXPECT_FALSE(files.isNormalFile(zero));
+    QWidget window;
+    SkinFramework skin(&window);
+    EXPECT_THROW(skin.LoadSkin(pipe, QString()), mapdata::Failure);
+    EXPECT_THROW(skin.LoadSkin(zero, QString()), mapdata::Failure);
+}
+#endif
+
+TEST(SkinFile, OversizedOrHundredThousandLineSkinFailsToLoadAtOnce) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("o.cjs"));
+    QByteArray huge = shippedSkin();
+    huge += QByteArray(SkinFramework::kMaxSkinFileBytes, '\n');
+    writeFile(path, huge);
+    QWidget window;
+    SkinFramework skin(&window);
+    fakes::Watchdog watchdog("a large skin");
+    EXPECT_THROW(skin.LoadSkin(path, QString()), mapdata::Failure);
+    writeFile(path, fakes::manyLines(100000));
+    EXPECT_THROW(skin.LoadSkin(path, QString()), mapdata::Failure) << "lines without a rule";
 }
