@@ -19,10 +19,13 @@ else()
 endif()
 
 install(TARGETS Tessaline RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
-# The media player's library, loaded from beside the executable.
-install(TARGETS tessaline_media_plugin
-        LIBRARY DESTINATION "${TESSALINE_INSTALL_APPDIR}"
-        RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
+# The media player's library, loaded from beside the executable, where the player is not
+# linked into it.
+if(TARGET tessaline_media_plugin)
+    install(TARGETS tessaline_media_plugin
+            LIBRARY DESTINATION "${TESSALINE_INSTALL_APPDIR}"
+            RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
+endif()
 foreach(file IN LISTS TESSALINE_RUNTIME_FILES)
     if(EXISTS "${_tessaline_assets}/${file}")
         get_filename_component(_folder "${file}" DIRECTORY)
@@ -62,4 +65,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windowing plug-ins are loaded at run time, so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+if(WIN32)
+    # A zip that unpacks to one folder holding the executable and its files; Windows needs
+    # nothing else.
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME "Tessaline-${TESSALINE_VERSION_TEXT}-win64")
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+endif()
 include(CPack)

@@ -14,9 +14,21 @@ packages=(
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
        pulseaudio pulseaudio-utils sox xdotool x11-utils)
 
-if [ "${1:-}" = "--extra" ]; then
-    packages+=("${extra[@]}")
-fi
+# The Windows cross-build and its checks under Wine, asked for with --windows: MinGW-w64,
+# the host Qt tools the Windows Qt build runs (shader baker included), GoogleTest's source,
+# Wine, and what the checks drive it with.
+windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build dpkg-dev
+         qt6-shadertools-dev qt6-shader-baker googletest
+         wine wine64 xvfb xauth xdotool x11-utils icoutils zip unzip
+         pulseaudio pulseaudio-utils sox)
+
+for option in "$@"; do
+    case "$option" in
+        --extra) packages+=("${extra[@]}") ;;
+        --windows) packages+=("${windows[@]}") ;;
+        *) echo "usage: $0 [--extra] [--windows]" >&2; exit 2 ;;
+    esac
+done
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
