@@ -1,7 +1,6 @@
 #include "quiz/quizwindow.h"
 
-#include "mapdata/media/deferredsoundplayer.h"
-#include "mapdata/media/mediaplugin.h"
+#include "mapdata/media/windowsoundplayer.h"
 #include "shell/cursorfile.h"
 #include "shell/identity.h"
 #include "shell/qtplatform.h"
@@ -68,9 +67,7 @@ Form1Services QuizWindow::completeServices(Form1Services services) {
     }
     if (!services.wmp1) {
         // The player's library lies beside the executable, wherever the program's files are.
-        m_ownPlayer = std::make_unique<DeferredSoundPlayer>(QCoreApplication::applicationDirPath() +
-                                                            QLatin1Char('/') +
-                                                            QLatin1String(kMediaPluginName));
+        m_ownPlayer = createWindowSoundPlayer(QCoreApplication::applicationDirPath());
         services.wmp1 = m_ownPlayer.get();
     }
     if (!services.files) {
@@ -119,7 +116,7 @@ void QuizWindow::loadAndShow() {
     // and is ready long before a name can be dropped. A zero timer is not enough: it fires
     // before the window server asks for the first paint.
     if (m_ownPlayer) {
-        DeferredSoundPlayer *player = m_ownPlayer.get();
+        PreparableSoundPlayer *player = m_ownPlayer.get();
         const QString folder = m_appFolder;
         QObject::connect(
             &w, &FormWidget::firstFramePainted, &w,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mapdata/design/quizwindowdesign.h"
+#include "mapdata/media/soundplayer.h"
 #include "mapdata/toolkit/formwidget.h"
 #include "mapdata/toolkit/messagebox.h"
 #include "mapdata/toolkit/pushbutton.h"
@@ -9,10 +10,6 @@
 #include <QLineEdit>
 
 #include <memory>
-
-namespace mapdata {
-class DeferredSoundPlayer;
-}
 
 namespace quiz {
 
@@ -37,7 +34,7 @@ public:
     mapdata::PushButton &PushButton2() { return *m_pushButton2; }
     QLineEdit &Text1() { return *m_text1; }
     // The platform media player, when the caller did not supply one.
-    mapdata::DeferredSoundPlayer *mediaPlayer() { return m_ownPlayer.get(); }
+    mapdata::PreparableSoundPlayer *mediaPlayer() { return m_ownPlayer.get(); }
 
 private:
     Form1Services completeServices(Form1Services services);
@@ -50,7 +47,7 @@ private:
     QLineEdit *m_text1 = nullptr;
 
     std::unique_ptr<mapdata::QtMessageBoxes> m_ownBoxes;
-    std::unique_ptr<mapdata::DeferredSoundPlayer> m_ownPlayer;
+    std::unique_ptr<mapdata::PreparableSoundPlayer> m_ownPlayer;
     std::unique_ptr<shell::FileSystem> m_ownFiles;
     std::unique_ptr<shell::Clock> m_ownClock;
     std::unique_ptr<shell::RandomSource> m_ownRandom;

@@ -12,7 +12,7 @@
 #   steady state  median (and range) of the following requests, 0.7 s apart
 # soundbench options: --count N, --interval MS, --first-delay MS, --no-prepare, --preload FILE.
 # Environment: QT_MEDIA_BACKEND (default ffmpeg, as the program), SOUNDS (space-separated files
-# played in turn; default assets/sounds/correct.wma),
+# played in turn, as right and wrong drops; default assets/sounds/correct.wma and wrong.wma),
 # BUILD_DIR (default /tmp/tessaline-sound-bench), OUT_DIR (recordings; default a temp dir).
 # Needs: pulseaudio, pulseaudio-utils (pactl, parec), python3, cmake, Qt 6 Multimedia.
 # Exit status is non-zero if any request produced no sound.
@@ -21,7 +21,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 build="${BUILD_DIR:-/tmp/tessaline-sound-bench}"
-read -r -a sounds <<<"${SOUNDS:-$root/assets/sounds/correct.wma}"
+read -r -a sounds <<<"${SOUNDS:-$root/assets/sounds/correct.wma $root/assets/sounds/wrong.wma}"
 out="${OUT_DIR:-$(mktemp -d /tmp/tessaline-sound-bench-out.XXXXXX)}"
 mkdir -p "$out"
 

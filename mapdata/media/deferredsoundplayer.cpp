@@ -1,12 +1,14 @@
 #include "mapdata/media/deferredsoundplayer.h"
 
+#include "mapdata/media/libraryfile.h"
 #include "mapdata/media/mediaplugin.h"
 
 #include <utility>
 
 namespace mapdata {
 
-DeferredSoundPlayer::DeferredSoundPlayer(QString libraryPath) : m_library(std::move(libraryPath)) {}
+DeferredSoundPlayer::DeferredSoundPlayer(QString libraryFile)
+    : m_libraryFile(std::move(libraryFile)) {}
 
 // The library stays loaded (QLibrary does not unload on destruction), so the player's code is
 // still there when it is destroyed.
@@ -16,10 +18,20 @@ PreparableSoundPlayer *DeferredSoundPlayer::player() {
     if (m_triedLoading)
         return m_player.get();
     m_triedLoading = true;
+    m_loadError = libraryFileProblem(m_libraryFile);
+    if (!m_loadError.isEmpty())
+        return nullptr;
+    // Every symbol bound now: a missing one fails here, not as a fatal lazy lookup later.
+    m_library.setFileName(m_libraryFile);
+    m_library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     const auto create =
         reinterpret_cast<CreateMediaPlayerFunction>(m_library.resolve(kCreateMediaPlayerSymbol));
     if (create == nullptr) {
         m_loadError = m_library.errorString();
+        return nullptr;
+    }
+    if (!isInExecutableSegment(reinterpret_cast<const void *>(create))) {
+        m_loadError = QStringLiteral("the player's factory is not code");
         return nullptr;
     }
     m_player.reset(create());

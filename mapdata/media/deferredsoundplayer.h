@@ -10,12 +10,13 @@
 namespace mapdata {
 
 // The window's player as the program holds it: loads the media player's library on the first
-// prepare() or setURL(), so Qt Multimedia costs nothing before the window is painted. When the
-// library cannot be loaded, nothing plays and nothing is reported, as with no audio output.
+// prepare() or setURL(), so Qt Multimedia and its libraries (some 25 ms of start-up when linked)
+// cost nothing before the window is painted. The file is checked before it is loaded; when it
+// is missing or damaged, nothing plays and nothing is reported, as with no audio output.
 class DeferredSoundPlayer : public PreparableSoundPlayer {
 public:
-    // libraryPath: the media player's library, without prefix or suffix (QLibrary adds them).
-    explicit DeferredSoundPlayer(QString libraryPath);
+    // libraryFile: the media player's library, its full file name.
+    explicit DeferredSoundPlayer(QString libraryFile);
     ~DeferredSoundPlayer() override;
 
     DeferredSoundPlayer(const DeferredSoundPlayer &) = delete;
@@ -34,6 +35,7 @@ public:
 private:
     PreparableSoundPlayer *player();
 
+    QString m_libraryFile;
     QLibrary m_library;
     bool m_triedLoading = false;
     QString m_loadError;

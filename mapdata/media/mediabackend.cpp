@@ -6,7 +6,7 @@
 namespace mapdata {
 
 void selectMediaBackend() {
-    if (qEnvironmentVariableIsEmpty(kMediaBackendVariable))
+    if (kMediaBackend[0] != '\0' && qEnvironmentVariableIsEmpty(kMediaBackendVariable))
         qputenv(kMediaBackendVariable, QByteArray(kMediaBackend));
 }
 

@@ -1,12 +1,20 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace mapdata {
 
-// Qt Multimedia backend the program plays through: it decodes WMA and starts quickly.
-inline constexpr char kMediaBackend[] = "ffmpeg";
 inline constexpr char kMediaBackendVariable[] = "QT_MEDIA_BACKEND";
+#ifdef Q_OS_LINUX
+// On Linux the ffmpeg backend decodes WMA and starts quickly; elsewhere Qt's own choice (on
+// Windows its Media Foundation backend) plays these formats, so none is forced there.
+inline constexpr char kMediaBackend[] = "ffmpeg";
+#else
+inline constexpr char kMediaBackend[] = "";
+#endif
 
-// Selects kMediaBackend unless QT_MEDIA_BACKEND is already set. Call before QApplication exists.
+// Selects kMediaBackend unless QT_MEDIA_BACKEND is already set. Call before QApplication exists
+// (the environment is not changed once other threads run).
 void selectMediaBackend();
 
 } // namespace mapdata

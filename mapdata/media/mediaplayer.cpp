@@ -1,63 +1,79 @@
 #include "mapdata/media/mediaplayer.h"
 
+#include "mapdata/media/backendplayer.h"
+#include "mapdata/media/mediabackend.h"
+#include "mapdata/media/soundfile.h"
+
 #include <QAudio>
 #include <QAudioDevice>
-#include <QAudioOutput>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
-#include <QLibraryInfo>
 #include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QPluginLoader>
+#include <QSoundEffect>
 #include <QThread>
-#include <QtGlobal>
 
 #include <algorithm>
-#include <atomic>
+#include <cstdlib>
+#include <mutex>
 #include <utility>
 
 namespace mapdata {
 
 namespace {
-// Set once the backend's plugin is in memory; it stays loaded for the life of the process.
-std::atomic<bool> g_backendWarm{false};
 
-// Loads the chosen Qt Multimedia backend's plugin library, the slow part of the first
-// QAudioOutput (the FFmpeg one pulls in the FFmpeg libraries, ~80 ms), so that building the
-// players afterwards on the GUI thread is quick. Only the library is loaded here: the backend's
-// objects are still created on the GUI thread by Qt as usual.
-void warmBackend() {
-    const QString backend = qEnvironmentVariable(kMediaBackendVariable);
-    if (!backend.isEmpty()) {
-        const QDir folder(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                          QLatin1String("/multimedia"));
-        const QStringList files = folder.entryList(QDir::Files);
-        for (const QString &file : files) {
-            if (file.contains(backend) && QLibrary::isLibrary(file)) {
-                QPluginLoader(folder.filePath(file)).load(); // stays loaded: not unloaded
-                break;
-            }
-        }
-    }
-    g_backendWarm.store(true);
+// Every live player, for the exit handler. Only touched on the GUI thread.
+std::vector<MediaPlayer *> &livePlayers() {
+    static std::vector<MediaPlayer *> players;
+    return players;
 }
+
+QThread *g_playerThread = nullptr;
+
+// Registered once Qt's audio globals exist, so it runs before their destructors at exit().
+void releaseAllAtExit() {
+    if (QThread::currentThread() != g_playerThread)
+        return; // exit() from another thread: leave the GUI thread's objects alone
+    for (MediaPlayer *player : livePlayers())
+        player->releaseAudio();
+}
+
+// Handlers run in the reverse order of registration, and Qt's audio globals (the sample cache,
+// the audio server connection) are made as the first effect loads and first plays. Registering
+// after each of those makes the handler run before their destructors; it is idempotent.
+enum class ExitStage { EffectMade, EffectPlayed };
+
+void registerExitHandlerAfter(ExitStage stage) {
+    static std::once_flag made;
+    static std::once_flag played;
+    std::call_once(stage == ExitStage::EffectMade ? made : played, [] {
+        g_playerThread = QThread::currentThread();
+        std::atexit(releaseAllAtExit);
+    });
+}
+
 } // namespace
 
-MediaPlayer::MediaPlayer(QObject *parent) : QObject(parent) {}
-
-MediaPlayer::~MediaPlayer() {
-    if (m_warmer != nullptr) {
-        m_warmer->wait();
-        delete m_warmer;
-    }
-    // Stop before the children go, so no backend thread outlives its output.
-    for (Slot &slot : m_slots)
-        slot.player->stop();
+MediaPlayer::MediaPlayer(QObject *parent) : QObject(parent) {
+    livePlayers().push_back(this);
 }
 
-QString MediaPlayer::URL() const {
-    return m_url;
+MediaPlayer::~MediaPlayer() {
+    releaseAudio();
+    auto &players = livePlayers();
+    players.erase(std::remove(players.begin(), players.end(), this), players.end());
+}
+
+void MediaPlayer::releaseAudio() {
+    m_released = true;
+    for (Effect &entry : m_effects) {
+        entry.effect->stop();
+        delete entry.effect;
+    }
+    m_effects.clear();
+    delete m_backend;
+    m_backend = nullptr;
+    delete m_devices;
+    m_devices = nullptr;
 }
 
 QUrl MediaPlayer::resolve(const QString &url) {
@@ -68,151 +84,149 @@ QUrl MediaPlayer::resolve(const QString &url) {
     // more letters makes it a URL, so "C:/x.wma" stays a path.
     const QUrl parsed(trimmed, QUrl::StrictMode);
     if (parsed.isValid() && parsed.scheme().size() > 1)
-        return parsed;
-    // Cleaned so that two spellings of one file share one loaded player.
+        return parsed.isLocalFile() ? QUrl::fromLocalFile(QDir::cleanPath(parsed.toLocalFile()))
+                                    : parsed;
+    // Cleaned so that two spellings of one file share one loaded sound.
     return QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(trimmed).absoluteFilePath()));
-}
-
-bool MediaPlayer::isPlayable(const QUrl &source) {
-    if (!source.isLocalFile())
-        return source.isValid();
-    const QFileInfo info(source.toLocalFile());
-    return info.isFile() && info.isReadable();
 }
 
 bool MediaPlayer::hasAudioDevice() {
     return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
-bool MediaPlayer::routeToDefaultDevice(Slot &slot) {
-    // Qt 6.4's FFmpeg backend crashes its render thread when playing to no device, so never
-    // play without one. An output made before a device appeared holds a null device: re-route.
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return false;
-    if (slot.output->device().isNull())
-        slot.output->setDevice(device);
-    return true;
-}
-
-float MediaPlayer::outputVolume() const {
-    if (m_settings.mute)
-        return 0.0F;
+float MediaPlayer::linearVolume() {
     // The control's volume is a slider position, so map it the way ears hear it.
-    const float slider =
-        static_cast<float>(m_settings.volume) / static_cast<float>(MediaPlayerSettings::kMaxVolume);
+    const float slider = static_cast<float>(kStoredVolume) / static_cast<float>(kMaxVolume);
     return QAudio::convertVolume(slider, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale);
 }
 
 void MediaPlayer::prepare(const QStringList &preloadURLs) {
+    if (m_released)
+        return;
     m_prepared = true;
+    followAudioOutputs();
     for (const QString &url : preloadURLs) {
         const QUrl source = resolve(url);
-        if (isPlayable(source) && slotFor(source) == nullptr && !m_pending.contains(source))
-            m_pending.append(source);
+        if (source.isLocalFile() && inspectSoundFile(source.toLocalFile()) == SoundFileKind::Wave)
+            effectEntry(source);
     }
-    if (m_warmer != nullptr)
-        return; // loadPending() runs when it finishes
-    if (!g_backendWarm.load()) {
-        m_warmer = QThread::create(warmBackend);
-        connect(m_warmer, &QThread::finished, this, [this] {
-            m_warmer->deleteLater();
-            m_warmer = nullptr;
-            loadPending();
-        });
-        m_warmer->start();
+}
+
+void MediaPlayer::followAudioOutputs() {
+    if (m_devices != nullptr)
         return;
+    m_devices = new QMediaDevices(this);
+    // QSoundEffect stays on the output it was made for, and silent once that output is gone.
+    connect(m_devices, &QMediaDevices::audioOutputsChanged, this, &MediaPlayer::recreateEffects);
+}
+
+void MediaPlayer::recreateEffects() {
+    for (Effect &entry : m_effects) {
+        entry.effect->stop();
+        delete entry.effect;
+        entry.effect = makeEffect(entry.source);
     }
-    loadPending();
 }
 
-void MediaPlayer::loadPending() {
-    const QList<QUrl> pending = std::exchange(m_pending, {});
-    for (const QUrl &source : pending) {
-        if (slotFor(source) == nullptr)
-            load(source);
+QSoundEffect *MediaPlayer::makeEffect(const QUrl &source) {
+    // The samples stay in Qt's sample cache, so making an effect again does not reread the file.
+    auto *effect = new QSoundEffect(QMediaDevices::defaultAudioOutput(), this);
+    effect->setVolume(linearVolume());
+    effect->setSource(source);
+    registerExitHandlerAfter(ExitStage::EffectMade);
+    return effect;
+}
+
+MediaPlayer::Effect &MediaPlayer::effectEntry(const QUrl &source) {
+    auto it = std::find_if(m_effects.begin(), m_effects.end(),
+                           [&](const Effect &entry) { return entry.source == source; });
+    if (it == m_effects.end()) {
+        if (static_cast<int>(m_effects.size()) >= kMaxLoadedSounds) {
+            const auto oldest = std::min_element(
+                m_effects.begin(), m_effects.end(),
+                [](const Effect &a, const Effect &b) { return a.lastUsed < b.lastUsed; });
+            oldest->effect->stop();
+            delete oldest->effect;
+            m_effects.erase(oldest);
+        }
+        m_effects.push_back(Effect{source, makeEffect(source), 0});
+        it = std::prev(m_effects.end());
     }
+    it->lastUsed = ++m_useCounter;
+    return *it;
 }
 
-MediaPlayer::Slot *MediaPlayer::slotFor(const QUrl &source) {
-    const auto it = std::find_if(m_slots.begin(), m_slots.end(),
-                                 [&](const Slot &slot) { return slot.source == source; });
-    return it == m_slots.end() ? nullptr : &*it;
+bool MediaPlayer::isReady() const {
+    return m_prepared && std::all_of(m_effects.begin(), m_effects.end(), [](const Effect &e) {
+               return e.effect->status() != QSoundEffect::Loading;
+           });
 }
 
-MediaPlayer::Slot *MediaPlayer::load(const QUrl &source) {
-    if (static_cast<int>(m_slots.size()) >= kMaxLoadedSounds) {
-        unload(std::min_element(m_slots.begin(), m_slots.end(), [](const Slot &a, const Slot &b) {
-            return a.lastUsed < b.lastUsed;
-        }));
+const QSoundEffect *MediaPlayer::effectFor(const QUrl &source) const {
+    for (const Effect &entry : m_effects) {
+        if (entry.source == source)
+            return entry.effect;
     }
-    Slot slot;
-    slot.source = source;
-    slot.output = new QAudioOutput(this);
-    slot.output->setVolume(outputVolume());
-    slot.player = new QMediaPlayer(this);
-    slot.player->setAudioOutput(slot.output);
-    slot.player->setPlaybackRate(m_settings.rate);
-    slot.player->setLoops(m_settings.playCount);
-    slot.player->setSource(source);
-    slot.lastUsed = ++m_useCounter;
-    m_slots.push_back(slot);
-    return &m_slots.back();
-}
-
-void MediaPlayer::unload(std::vector<Slot>::iterator it) {
-    it->player->stop();
-    it->player->deleteLater();
-    it->output->deleteLater();
-    if (m_active == it->source)
-        m_active.clear();
-    m_slots.erase(it);
+    return nullptr;
 }
 
 QList<QUrl> MediaPlayer::playingSources() const {
     QList<QUrl> sources;
-    for (const Slot &slot : m_slots) {
-        if (slot.player->playbackState() != QMediaPlayer::StoppedState)
-            sources.append(slot.source);
+    for (const Effect &entry : m_effects) {
+        if (entry.effect->isPlaying())
+            sources.append(entry.source);
     }
+    if (m_backend != nullptr && m_backend->isPlaying())
+        sources.append(m_active);
     return sources;
 }
 
-void MediaPlayer::stopAllExcept(const Slot *keep) {
-    for (Slot &slot : m_slots) {
-        if (&slot != keep && slot.player->playbackState() != QMediaPlayer::StoppedState)
-            slot.player->stop();
+void MediaPlayer::stopAllExcept(const QSoundEffect *keep) {
+    for (Effect &entry : m_effects) {
+        if (entry.effect != keep && entry.effect->isPlaying())
+            entry.effect->stop();
     }
-}
-
-void MediaPlayer::restart(Slot &slot) {
-    // Reopened rather than stopped (or paused), sought to 0 and played: on Qt 6.4's FFmpeg
-    // backend that replay was silent about one time in ten and could crash the render thread.
-    // Clearing the source first replays every time, and opening a small local file is quick.
-    // This also retries a file that failed to open before.
-    slot.player->setSource(QUrl());
-    slot.player->setSource(slot.source);
-    slot.player->play();
+    if (m_backend != nullptr)
+        m_backend->stop();
 }
 
 void MediaPlayer::setURL(const QString &url) {
     m_url = url;
+    if (m_released)
+        return;
     if (!m_prepared)
         prepare();
     const QUrl source = resolve(url);
-    if (!isPlayable(source)) {
+    SoundFileKind kind = SoundFileKind::Unplayable;
+    if (source.isLocalFile())
+        kind = inspectSoundFile(source.toLocalFile());
+    else if (source.isValid() && !source.isEmpty())
+        kind = SoundFileKind::Other;
+
+    switch (kind) {
+    case SoundFileKind::Unplayable:
         stopAllExcept(nullptr);
         m_active.clear();
         return;
+    case SoundFileKind::Wave: {
+        QSoundEffect *effect = effectEntry(source).effect;
+        stopAllExcept(effect);
+        m_active = source;
+        // play() on a playing effect starts it again from the beginning.
+        if (hasAudioDevice()) {
+            effect->play();
+            registerExitHandlerAfter(ExitStage::EffectPlayed);
+        }
+        return;
     }
-    Slot *slot = slotFor(source);
-    if (slot == nullptr)
-        slot = load(source);
-    slot->lastUsed = ++m_useCounter;
-    stopAllExcept(slot);
-    m_active = source;
-    if (routeToDefaultDevice(*slot))
-        restart(*slot);
+    case SoundFileKind::Other:
+        stopAllExcept(nullptr);
+        m_active = source;
+        if (m_backend == nullptr)
+            m_backend = new BackendPlayer(linearVolume(), this);
+        m_backend->play(source);
+        return;
+    }
 }
 
 } // namespace mapdata

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Synthesises the quiz's three feedback sounds into assets/sounds/ as WMA (wmav2 in ASF).
-# Needs sox and ffmpeg. Output is byte-for-byte reproducible: no dither, bit-exact encoding,
+# Synthesises the quiz's three feedback sounds into assets/sounds/. The files keep the names the
+# program asks for (correct.wma, ...) but hold 16-bit PCM in a RIFF/WAVE container: the player
+# plays that with no decoder at all. Needs sox. Output is byte-for-byte reproducible: no dither,
 # no metadata. Usage: tools/sounds/make-sounds.sh [output-dir]
 set -euo pipefail
 
@@ -11,10 +12,6 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 readonly RATE=44100
-readonly BITRATE=128k
-# FFmpeg's WMA decoder (which the player uses) drops the first encoded frame, 2048 samples at
-# this rate; lead with that much silence so the decoded sound starts on its first note, at once.
-readonly DECODER_SKIP_SAMPLES=2048
 # -D: no dither (dither is random and would make the output differ run to run).
 readonly SOX=(sox -D -V1)
 
@@ -46,7 +43,8 @@ note() {
 }
 
 # mix OUT NOTE... : lays notes over each other (each already carries its start delay),
-# normalises to a comfortable peak, makes it stereo and fades the very end against clicks.
+# normalises to a comfortable peak, makes it 16-bit stereo PCM and fades the very end against
+# clicks. Written as WAV whatever the name says.
 mix() {
     local name=$1
     shift
@@ -57,28 +55,19 @@ mix() {
     else
         cp "${files[0]}" "$work/$name.sum.wav"
     fi
-    "${SOX[@]}" "$work/$name.sum.wav" -r "$RATE" -c 2 -b 16 "$work/$name.final.wav" \
-        norm -4 fade q 0 -0 0.01 pad "${DECODER_SKIP_SAMPLES}s" 0
-}
-
-encode() {
-    local name=$1
-    ffmpeg -nostdin -loglevel error -y -i "$work/$name.final.wav" -map_metadata -1 \
-        -fflags +bitexact -flags:a +bitexact -c:a wmav2 -b:a "$BITRATE" -f asf \
-        "$out/$name.wma"
+    "${SOX[@]}" "$work/$name.sum.wav" -r "$RATE" -c 2 -b 16 -e signed-integer -t wav \
+        "$out/$name.wma" norm -4 fade q 0 -0 0.01
 }
 
 # correct: two rising bright notes (C6 then G6), sine with a soft triangle overtone.
 note c1 0.000 0.110 1046.50 0.004 0.070 0.9 sine:1:1 triangle:2:0.25
 note c2 0.085 0.260 1567.98 0.004 0.200 1.0 sine:1:1 triangle:2:0.25
 mix correct c1 c2
-encode correct
 
 # wrong: two falling low notes (A3 then E3), slightly detuned pair for a mild buzz, no edges.
 note w1 0.000 0.170 220.00 0.006 0.060 1.0 triangle:1:1 sine:1.006:0.7 sine:2:0.2
 note w2 0.150 0.260 164.81 0.006 0.180 1.0 triangle:1:1 sine:1.006:0.7 sine:2:0.2
 mix wrong w1 w2
-encode wrong
 
 # complete: rising C-major arpeggio (C5 E5 G5 C6) that rings into a held chord.
 note a1 0.000 1.200 523.25 0.004 0.700 0.8 sine:1:1 triangle:2:0.2
@@ -86,9 +75,7 @@ note a2 0.110 1.090 659.25 0.004 0.650 0.8 sine:1:1 triangle:2:0.2
 note a3 0.220 0.980 783.99 0.004 0.600 0.8 sine:1:1 triangle:2:0.2
 note a4 0.330 0.870 1046.50 0.004 0.550 0.9 sine:1:1 triangle:2:0.25
 mix complete a1 a2 a3 a4
-encode complete
 
 for name in correct wrong complete; do
-    printf '%s.wma %ss\n' "$name" \
-        "$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$out/$name.wma")"
+    printf '%s.wma %ss\n' "$name" "$(soxi -D "$out/$name.wma")"
 done

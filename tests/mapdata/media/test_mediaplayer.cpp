@@ -1,3 +1,5 @@
+#include "mapdata/media/backendplayer.h"
+#include "mapdata/media/mediabackend.h"
 #include "mapdata/media/mediaplayer.h"
 
 #include "mediaapplication.h"
@@ -8,9 +10,17 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMediaDevices>
+#include <QPointer>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <ostream>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages.
@@ -22,14 +32,19 @@ QT_END_NAMESPACE
 namespace mapdata {
 namespace {
 
-// Long enough for the backend to open (or fail to open) a sound file.
+// Long enough for a sound to start or a backend to open a file.
 constexpr int kSettleMs = 300;
-// Far more than prepare() takes to load the backend and the sounds (~0.1 s).
+// Far more than loading the sounds or the backend takes.
 constexpr int kReadyTimeoutMs = 10000;
 constexpr int kPollMs = 10;
 
 QString sound(const char *name) {
     return QDir::cleanPath(QStringLiteral(TESSALINE_ASSETS_DIR "/sounds/") + QLatin1String(name));
+}
+
+// A real WMA (wmav2 in ASF), as a user might put in place of a shipped sound.
+QString realWma() {
+    return QStringLiteral(TESSALINE_MEDIA_TEST_DATA "/wrong-wmav2.wma");
 }
 
 // What should be heard playing after url was assigned: nothing on a machine without audio.
@@ -39,19 +54,22 @@ QList<QUrl> expectedPlaying(const QString &url) {
     return {QUrl::fromLocalFile(url)};
 }
 
-void processEventsFor(int ms) {
+template <typename Done> bool processEventsUntil(Done done, int timeoutMs = kReadyTimeoutMs) {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < ms)
+    while (!done() && timer.elapsed() < timeoutMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
+    return done();
 }
 
-bool waitUntilReady(const MediaPlayer &player) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!player.isReady() && timer.elapsed() < kReadyTimeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
-    return player.isReady();
+void processEventsFor(int ms) {
+    processEventsUntil([] { return false; }, ms);
+}
+
+// Whether a library whose name contains part is mapped into this process (Linux only).
+bool isMapped(const char *part) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(part);
 }
 
 class MediaPlayerTest : public ::testing::Test {
@@ -59,31 +77,32 @@ protected:
     static void SetUpTestSuite() { ensureMediaApplication(); }
 };
 
-TEST_F(MediaPlayerTest, StartsWithTheControlsStoredSettingsAndBuildsNothing) {
+TEST_F(MediaPlayerTest, BuildsNothingUntilPreparedAndKeepsTheStoredVolume) {
     MediaPlayer player;
-    const MediaPlayerSettings &s = player.settings();
     EXPECT_TRUE(player.URL().isEmpty());
-    EXPECT_TRUE(s.autoStart);
-    EXPECT_EQ(s.playCount, 1);
-    EXPECT_DOUBLE_EQ(s.rate, 1.0);
-    EXPECT_EQ(s.balance, 0);
-    EXPECT_EQ(s.volume, 37);
-    EXPECT_FALSE(s.mute);
-    EXPECT_EQ(s.uiMode, QStringLiteral("full"));
-    // Constructing must stay cheap: nothing from Qt Multimedia until prepare() or setURL().
     EXPECT_FALSE(player.isPrepared());
     EXPECT_EQ(player.loadedCount(), 0);
+    EXPECT_EQ(MediaPlayer::kStoredVolume, 37);
+    // 37 on the slider is well below full and above silence once mapped for the ear.
+    EXPECT_GT(MediaPlayer::linearVolume(), 0.0F);
+    EXPECT_LT(MediaPlayer::linearVolume(), 0.37F);
 }
 
-TEST_F(MediaPlayerTest, SelectsFfmpegBackendOnlyWhenNoneChosen) {
-    const QByteArray chosen = qgetenv("QT_MEDIA_BACKEND");
-    qunsetenv("QT_MEDIA_BACKEND");
+TEST_F(MediaPlayerTest, ChoosesABackendOnlyWhereOneIsNeededAndKeepsTheUsersChoice) {
+    const QByteArray chosen = qgetenv(kMediaBackendVariable);
+    qunsetenv(kMediaBackendVariable);
     selectMediaBackend();
-    EXPECT_EQ(qgetenv("QT_MEDIA_BACKEND"), QByteArray(kMediaBackend));
-    qputenv("QT_MEDIA_BACKEND", "gstreamer");
+#ifdef Q_OS_LINUX
+    EXPECT_EQ(qgetenv(kMediaBackendVariable), QByteArray("ffmpeg"));
+#else
+    EXPECT_TRUE(qgetenv(kMediaBackendVariable).isEmpty()) << "Qt's own choice plays WMA here";
+#endif
+    qputenv(kMediaBackendVariable, "gstreamer");
     selectMediaBackend();
-    EXPECT_EQ(qgetenv("QT_MEDIA_BACKEND"), QByteArray("gstreamer")) << "a user's choice stays";
-    qputenv("QT_MEDIA_BACKEND", chosen);
+    EXPECT_EQ(qgetenv(kMediaBackendVariable), QByteArray("gstreamer")) << "a user's choice stays";
+    qputenv(kMediaBackendVariable, "bogus");
+    EXPECT_FALSE(isMediaBackendInstalled());
+    qputenv(kMediaBackendVariable, chosen);
 }
 
 TEST_F(MediaPlayerTest, ResolvesPathsAndURLs) {
@@ -101,110 +120,162 @@ TEST_F(MediaPlayerTest, ResolvesPathsAndURLs) {
     EXPECT_TRUE(MediaPlayer::resolve(QStringLiteral("  ")).isEmpty());
 }
 
-TEST_F(MediaPlayerTest, PrepareLoadsEachDistinctSoundOnceWithoutBlocking) {
+TEST_F(MediaPlayerTest, PcmSoundsPlayThroughSoundEffectsWithoutCodecOrBackend) {
     MediaPlayer player;
-    player.prepare({sound("correct.wma"), sound("wrong.wma"), sound("correct.wma"),
-                    sound("no-such-sound.wma")});
-    EXPECT_TRUE(player.isPrepared());
-    ASSERT_TRUE(waitUntilReady(player));
-    EXPECT_EQ(player.loadedCount(), 2);
-    EXPECT_TRUE(player.playingSources().isEmpty()) << "preloading must not play";
-    player.prepare({sound("complete.wma"), sound("wrong.wma")});
-    ASSERT_TRUE(waitUntilReady(player));
+    player.prepare({sound("correct.wma"), sound("wrong.wma"), sound("complete.wma"),
+                    sound("correct.wma"), sound("no-such-sound.wma")});
     EXPECT_EQ(player.loadedCount(), 3);
-}
+    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
+    for (const char *name : {"correct.wma", "wrong.wma", "complete.wma"})
+        EXPECT_EQ(player.effectFor(QUrl::fromLocalFile(sound(name)))->status(), QSoundEffect::Ready)
+            << name;
+    EXPECT_TRUE(player.playingSources().isEmpty()) << "preloading must not play";
 
-TEST_F(MediaPlayerTest, PlaysWhilePrepareIsStillLoading) {
-    MediaPlayer player;
-    player.prepare({sound("complete.wma"), sound("correct.wma")});
-    player.setURL(sound("correct.wma")); // before the event loop had a chance to load anything
-    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(sound("correct.wma")));
-    ASSERT_TRUE(waitUntilReady(player));
-    EXPECT_EQ(player.loadedCount(), 2) << "the sound played early must not be loaded twice";
-}
-
-TEST_F(MediaPlayerTest, AssigningURLRecordsItAndPlaysAtOnce) {
-    MediaPlayer player;
-    const QString url = sound("correct.wma");
-    player.setURL(url);
-    EXPECT_EQ(player.URL(), url);
-    EXPECT_TRUE(player.isPrepared()) << "setURL must prepare on demand";
-    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(url));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(url));
+    player.setURL(sound("wrong.wma"));
+    player.setURL(sound("correct.wma"));
+    EXPECT_EQ(player.URL(), sound("correct.wma"));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
+    // The same sound twice in a row plays twice, on the same effect.
+    processEventsFor(kPollMs);
+    player.setURL(sound("correct.wma"));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
+    EXPECT_EQ(player.loadedCount(), 3);
     processEventsFor(kSettleMs);
+    EXPECT_FALSE(player.usesBackend());
+#ifdef Q_OS_LINUX
+    EXPECT_FALSE(isMapped("libavcodec"));
+    EXPECT_FALSE(isMapped("mediaplugin")) << "no Qt media backend plugin";
+#endif
+}
 
-    // The same sound again plays again, on the same loaded player.
-    player.setURL(url);
-    EXPECT_EQ(player.loadedCount(), 1);
-    EXPECT_EQ(player.playingSources(), expectedPlaying(url));
-
+TEST_F(MediaPlayerTest, CorrectThenCompletePlaysComplete) {
+    MediaPlayer player;
+    player.prepare({sound("correct.wma"), sound("complete.wma")});
+    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
+    player.setURL(sound("correct.wma"));
+    player.setURL(sound("complete.wma"));
+    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(sound("complete.wma")));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("complete.wma")));
+    processEventsFor(kSettleMs);
+    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("complete.wma")));
     player.setURL(QString());
-    EXPECT_TRUE(player.URL().isEmpty());
     EXPECT_TRUE(player.playingSources().isEmpty());
 }
 
-TEST_F(MediaPlayerTest, ALaterAssignmentReplacesTheSoundPlaying) {
-    MediaPlayer player;
-    player.prepare({sound("complete.wma"), sound("wrong.wma")});
-    player.setURL(sound("complete.wma"));
-    processEventsFor(kPollMs);
-    player.setURL(sound("wrong.wma"));
-    EXPECT_EQ(player.URL(), sound("wrong.wma"));
-    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(sound("wrong.wma")));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("wrong.wma")));
-    processEventsFor(kSettleMs);
-    EXPECT_FALSE(player.playingSources().contains(QUrl::fromLocalFile(sound("complete.wma"))));
-}
-
-TEST_F(MediaPlayerTest, MissingOrUnreadableFilesAreSilent) {
+TEST_F(MediaPlayerTest, PlaysBeforePrepareAndFromAFolderWithNonAsciiLetters) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString garbage = dir.filePath(QStringLiteral("garbage.wma"));
-    {
-        QFile file(garbage);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(4096, '\x5a'));
-    }
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Spiel für Süd")));
+    const QString copy = dir.filePath(QStringLiteral("Spiel für Süd/correct.wma"));
+    ASSERT_TRUE(QFile::copy(sound("correct.wma"), copy));
     MediaPlayer player;
+    player.setURL(copy); // no prepare(): loaded on the spot, played once loaded
+    EXPECT_TRUE(player.isPrepared());
+    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(copy));
+    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
+    EXPECT_EQ(player.effectFor(QUrl::fromLocalFile(copy))->status(), QSoundEffect::Ready);
+}
+
+TEST_F(MediaPlayerTest, BadFilesAreSilentAndLoadNoBackend) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    QStringList bad = {dir.filePath(QStringLiteral("missing.wma")), dir.path(),
+                       write("garbage.wma", QByteArray(4096, '\x5a')),
+                       write("truncated.wma", QByteArray("RIFF\x24\0\0\0WA", 10))};
+    {
+        QFile huge(write("huge.wma", QByteArray("\x30\x26\xB2\x75\x8E\x66\xCF\x11", 8)));
+        ASSERT_TRUE(huge.resize(64 * 1024 * 1024)); // sparse
+        bad << huge.fileName();
+    }
+#ifdef Q_OS_UNIX
+    const QString fifo = dir.filePath(QStringLiteral("fifo.wma"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.filePath(QStringLiteral("zero.wma"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    bad << fifo << zero;
+#endif
+    MediaPlayer player;
+    player.prepare(bad);
+    EXPECT_EQ(player.loadedCount(), 0);
     player.setURL(sound("complete.wma"));
-
-    // A missing file stops what played and plays nothing, without throwing.
-    const QString missing = dir.filePath(QStringLiteral("missing.wma"));
-    EXPECT_NO_THROW(player.setURL(missing));
-    EXPECT_EQ(player.URL(), missing);
-    EXPECT_TRUE(player.activeSource().isEmpty());
-    EXPECT_TRUE(player.playingSources().isEmpty());
-
-    EXPECT_NO_THROW(player.setURL(dir.path())); // a folder is no sound either
-    EXPECT_TRUE(player.playingSources().isEmpty());
-
-    // A file that is not audio fails inside the backend; that too passes quietly, twice.
-    EXPECT_NO_THROW(player.setURL(garbage));
-    processEventsFor(kSettleMs);
-    EXPECT_NO_THROW(player.setURL(garbage));
-    processEventsFor(kSettleMs);
-    EXPECT_EQ(player.URL(), garbage);
-
+    for (const QString &path : bad) {
+        player.setURL(path); // returns at once: a FIFO is never waited on
+        EXPECT_EQ(player.URL(), path);
+        EXPECT_TRUE(player.activeSource().isEmpty()) << path.toStdString();
+        EXPECT_TRUE(player.playingSources().isEmpty()) << "a bad file stops what played";
+    }
+    EXPECT_FALSE(player.usesBackend());
     // And a good sound still plays afterwards.
     player.setURL(sound("correct.wma"));
-    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(sound("correct.wma")));
     EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
 }
 
-TEST_F(MediaPlayerTest, KeepsABoundedNumberOfSoundsLoaded) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+TEST_F(MediaPlayerTest, ARealWmaPlaysThroughTheBackendLoadedOnlyThen) {
     MediaPlayer player;
-    const int copies = MediaPlayer::kMaxLoadedSounds + 2;
-    for (int i = 0; i < copies; ++i) {
-        const QString copy = dir.filePath(QStringLiteral("s%1.wma").arg(i));
-        ASSERT_TRUE(QFile::copy(sound("correct.wma"), copy));
-        player.setURL(copy);
+    player.prepare({realWma()});
+    EXPECT_EQ(player.loadedCount(), 0);
+    EXPECT_FALSE(player.usesBackend()) << "the backend loads on the first request, not before";
+    player.setURL(realWma());
+    EXPECT_TRUE(player.usesBackend());
+    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(realWma()));
+    if (MediaPlayer::hasAudioDevice()) {
+        EXPECT_TRUE(processEventsUntil([&] { return !player.playingSources().isEmpty(); }));
     }
-    EXPECT_EQ(player.loadedCount(), MediaPlayer::kMaxLoadedSounds);
-    EXPECT_EQ(player.playingSources().size(), MediaPlayer::hasAudioDevice() ? 1 : 0);
-    EXPECT_EQ(player.activeSource(),
-              QUrl::fromLocalFile(dir.filePath(QStringLiteral("s%1.wma").arg(copies - 1))));
+    // A PCM sound then replaces it.
+    player.setURL(sound("correct.wma"));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
+}
+
+TEST_F(MediaPlayerTest, ABackendNamedButNotInstalledIsSilenceNotAnAbort) {
+    qputenv(kMediaBackendVariable, "bogus");
+    MediaPlayer player;
+    player.setURL(realWma());
+    processEventsFor(kSettleMs);
+    EXPECT_TRUE(player.playingSources().isEmpty());
+    // The PCM path does not depend on it.
+    player.setURL(sound("wrong.wma"));
+    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
+    EXPECT_EQ(player.effectFor(QUrl::fromLocalFile(sound("wrong.wma")))->status(),
+              QSoundEffect::Ready);
+}
+
+TEST_F(MediaPlayerTest, AChangeOfAudioOutputsRecreatesTheEffects) {
+    MediaPlayer player;
+    player.prepare({sound("correct.wma")});
+    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
+    const QUrl source = QUrl::fromLocalFile(sound("correct.wma"));
+    const QPointer<const QSoundEffect> before = player.effectFor(source);
+    auto *devices = player.findChild<QMediaDevices *>();
+    ASSERT_NE(devices, nullptr);
+    emit devices->audioOutputsChanged();
+    EXPECT_TRUE(before.isNull()) << "the effect made for the old output is gone";
+    ASSERT_NE(player.effectFor(source), nullptr);
+    EXPECT_EQ(player.loadedCount(), 1);
+    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
+    EXPECT_EQ(player.effectFor(source)->status(), QSoundEffect::Ready);
+    player.setURL(sound("correct.wma"));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
+}
+
+TEST_F(MediaPlayerTest, EndingTheProgramWhileASoundPlaysStopsItsAudioCleanly) {
+    // A lost X connection ends the program through exit(), with the player still alive.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            auto *player = new MediaPlayer; // never destroyed, as at exit()
+            player->prepare({sound("complete.wma")});
+            processEventsUntil([&] { return player->isReady(); });
+            player->setURL(sound("complete.wma"));
+            processEventsFor(kPollMs * 5);
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(3), "");
 }
 
 } // namespace

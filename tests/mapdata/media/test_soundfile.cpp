@@ -1,0 +1,100 @@
+#include "mapdata/media/soundfile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace mapdata {
+namespace {
+
+QString sound(const char *name) {
+    return QDir::cleanPath(QStringLiteral(TESSALINE_ASSETS_DIR "/sounds/") + QLatin1String(name));
+}
+
+QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes) {
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+TEST(SoundFileTest, ShippedSoundsArePcmWave) {
+    for (const char *name : {"correct.wma", "wrong.wma", "complete.wma"})
+        EXPECT_EQ(inspectSoundFile(sound(name)), SoundFileKind::Wave) << name;
+}
+
+TEST(SoundFileTest, OtherMediaContainersGoToTheBackendAndGarbageNowhere) {
+    const auto kind = [](const QByteArray &start) {
+        QByteArray header = start.leftJustified(kSoundHeaderBytes, '\0');
+        return soundKindOfHeader(header.constData(), header.size());
+    };
+    EXPECT_EQ(kind(QByteArray("RIFF\x24\0\0\0WAVE", 12)), SoundFileKind::Wave);
+    EXPECT_EQ(kind(QByteArray("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9", 10)),
+              SoundFileKind::Other); // WMA
+    EXPECT_EQ(kind("ID3\x04"), SoundFileKind::Other);
+    EXPECT_EQ(kind("\xFF\xFB\x90\x64"), SoundFileKind::Other); // MP3 frame
+    EXPECT_EQ(kind("OggS"), SoundFileKind::Other);
+    EXPECT_EQ(kind("fLaC"), SoundFileKind::Other);
+    EXPECT_EQ(kind(QByteArray("\0\0\0\x20"
+                              "ftypM4A ",
+                              12)),
+              SoundFileKind::Other);
+    EXPECT_EQ(kind("RIFF\0\0\0\0AVI "), SoundFileKind::Other);
+    EXPECT_EQ(kind("ZZZZZZZZZZZZ"), SoundFileKind::Unplayable);
+    EXPECT_EQ(kind("Argentina,Bu"), SoundFileKind::Unplayable);
+    // A header cut short is no sound.
+    EXPECT_EQ(soundKindOfHeader("RIFF\x24\0\0\0WAV", 11), SoundFileKind::Unplayable);
+    EXPECT_EQ(soundKindOfHeader("", 0), SoundFileKind::Unplayable);
+    EXPECT_EQ(soundKindOfHeader("", -1), SoundFileKind::Unplayable);
+}
+
+TEST(SoundFileTest, BadFilesAreUnplayableWithoutBlocking) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_EQ(inspectSoundFile(QString()), SoundFileKind::Unplayable);
+    EXPECT_EQ(inspectSoundFile(dir.filePath(QStringLiteral("missing.wma"))),
+              SoundFileKind::Unplayable);
+    EXPECT_EQ(inspectSoundFile(dir.path()), SoundFileKind::Unplayable);
+    EXPECT_EQ(inspectSoundFile(writeFile(dir, "empty.wma", {})), SoundFileKind::Unplayable);
+    EXPECT_EQ(inspectSoundFile(writeFile(dir, "cut.wma", "RIFF")), SoundFileKind::Unplayable);
+
+    const QString huge = dir.filePath(QStringLiteral("huge.wma"));
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("RIFF\x24\0\0\0WAVE", kSoundHeaderBytes);
+        ASSERT_TRUE(file.resize(kMaxSoundFileBytes + 1)); // sparse
+    }
+    EXPECT_EQ(inspectSoundFile(huge), SoundFileKind::Unplayable);
+
+#ifdef Q_OS_UNIX
+    // A FIFO with no writer would block an ordinary open for ever; a link to an endless device
+    // would be read for ever. Neither is opened for reading.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.wma"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(inspectSoundFile(fifo), SoundFileKind::Unplayable);
+    const QString zero = dir.filePath(QStringLiteral("zero.wma"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    EXPECT_EQ(inspectSoundFile(zero), SoundFileKind::Unplayable);
+    // A link to a good sound is that sound.
+    const QString link = dir.filePath(QStringLiteral("link.wma"));
+    ASSERT_TRUE(QFile::link(sound("correct.wma"), link));
+    EXPECT_EQ(inspectSoundFile(link), SoundFileKind::Wave);
+    if (::geteuid() != 0) {
+        const QString locked = writeFile(dir, "locked.wma", QByteArray("RIFF\x24\0\0\0WAVE", 12));
+        ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0), 0);
+        EXPECT_EQ(inspectSoundFile(locked), SoundFileKind::Unplayable);
+    }
+#endif
+}
+
+} // namespace
+} // namespace mapdata
