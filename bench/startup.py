@@ -4,7 +4,8 @@ for each the median time from process start to its first frame on screen (its wi
 and its pixels showing, as bench/xfirstframe.cpp sees them), the first frame it reports
 itself, and its peak resident memory. Runs are interleaved, one of each program in turn with
 the order rotating, so that a noisy machine weighs on all of them alike; the figure to quote
-is the ratio to the empty Qt window of the same run.
+is the ratio to the empty Qt window of the same run: "ratio" of the medians, and "paired",
+the median of the ratios within each round.
 
 usage: startup.py --client XFIRSTFRAME --floor BARE --empty EMPTY --program NAME=PATH ...
                   [--runs N] [--warmup N] [--settle SECONDS]
@@ -68,8 +69,9 @@ def main():
 
     empty_median = statistics.median(r[0] for r in results["empty Qt window"])
     print(f"\nmedians of {args.runs} interleaved runs after {args.warmup} warm-up rounds")
-    print(f"{'program':<28} {'on screen ms':>12} {'(min-max)':>15} {'ratio':>6}"
+    print(f"{'program':<28} {'on screen ms':>12} {'(min-max)':>15} {'ratio':>6} {'paired':>6}"
           f" {'reported ms':>12} {'peak RSS MiB':>13}")
+    empty_runs = [r[0] for r in results["empty Qt window"]]
     for name, *_ in entries:
         runs = results[name]
         on_screen = [r[0] for r in runs]
@@ -77,7 +79,9 @@ def main():
         median = statistics.median(on_screen)
         span = f"({min(on_screen):.1f}-{max(on_screen):.1f})"
         reported_text = f"{statistics.median(reported):.1f}" if reported else "-"
-        print(f"{name:<28} {median:>12.1f} {span:>15} {median / empty_median:>6.2f}"
+        # The ratio within each round, where both met the same load on the machine.
+        paired = statistics.median(p / e for p, e in zip(on_screen, empty_runs))
+        print(f"{name:<28} {median:>12.1f} {span:>15} {median / empty_median:>6.2f} {paired:>6.2f}"
               f" {reported_text:>12} {statistics.median(r[2] for r in runs) / 1024:>13.1f}")
     return 0
 
