@@ -32,8 +32,13 @@ def one_run(client, exe, pixels, settle):
     for p in pixels:
         command += ["--expect", p]
     command += ["--", exe]
-    out = subprocess.run(command, check=True, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                         cwd=os.path.dirname(exe)).stdout.decode()
+    done = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                          cwd=os.path.dirname(exe))
+    if done.returncode != 0:
+        # The client's own complaint is the last line; the program's messages come before it.
+        lines = done.stderr.decode(errors="replace").strip().splitlines()
+        raise RuntimeError(f"{exe}: {lines[-1] if lines else done.returncode}")
+    out = done.stdout.decode()
     fields = out.split()
     values = dict(zip(fields[0::2], fields[1::2]))
     return (float(values["on-screen-ms"]), float(values["reported-ms"]),
@@ -60,7 +65,14 @@ def main():
     for round_index in range(args.warmup + args.runs):
         shift = round_index % len(entries)
         for name, exe, pixels, settle in entries[shift:] + entries[:shift]:
-            result = one_run(os.path.abspath(args.client), os.path.abspath(exe), pixels, settle)
+            try:
+                result = one_run(os.path.abspath(args.client), os.path.abspath(exe), pixels,
+                                 settle)
+            except RuntimeError as error:
+                # One failed start does not void a long series; a second one in a row does.
+                print(f"retrying after: {error}", flush=True)
+                result = one_run(os.path.abspath(args.client), os.path.abspath(exe), pixels,
+                                 settle)
             if round_index >= args.warmup:
                 results[name].append(result)
                 print(f"run {round_index - args.warmup + 1} {name}: on screen {result[0]:.1f} ms,"
