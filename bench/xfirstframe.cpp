@@ -55,7 +55,14 @@ std::int64_t nowNs() {
     return std::int64_t(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
 }
 
+// The program under test, once started: a failed measurement must not leave it running.
+pid_t g_child = 0;
+
 [[noreturn]] void fail(const char *what) {
+    if (g_child > 0) {
+        kill(g_child, SIGKILL);
+        waitpid(g_child, nullptr, 0);
+    }
     std::fprintf(stderr, "xfirstframe: %s\n", what);
     std::exit(2);
 }
@@ -196,7 +203,10 @@ void sleepNs(long ns) {
 
 bool exited(pid_t pid) {
     int status = 0;
-    return waitpid(pid, &status, WNOHANG) == pid;
+    if (waitpid(pid, &status, WNOHANG) != pid)
+        return false;
+    g_child = 0;
+    return true;
 }
 
 } // namespace
@@ -230,6 +240,7 @@ int main(int argc, char **argv) {
         execv(options.command[0], options.command.data());
         _exit(127);
     }
+    g_child = pid;
     close(pipeFds[1]);
     fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
     ReportReader reader(pipeFds[0]);
