@@ -25,6 +25,8 @@ EMPTY_PIXELS = ["500,350=FFFFFF", "5,5=FFFFFF", "990,700=FFFFFF"]
 FLOOR_PIXELS = ["500,350=3060A7", "5,5=3060A7", "990,700=3060A7"]
 # The floor and the empty window have no sound player to wait for.
 QUICK_SETTLE_S = 0.3
+# The client gives up on a start by itself after 20 s; this is only a last guard.
+CLIENT_TIMEOUT_S = 60
 
 
 def one_run(client, exe, pixels, settle):
@@ -32,8 +34,11 @@ def one_run(client, exe, pixels, settle):
     for p in pixels:
         command += ["--expect", p]
     command += ["--", exe]
-    done = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                          cwd=os.path.dirname(exe))
+    try:
+        done = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                              cwd=os.path.dirname(exe), timeout=CLIENT_TIMEOUT_S)
+    except subprocess.TimeoutExpired as expired:
+        raise RuntimeError(f"{exe}: no result in {CLIENT_TIMEOUT_S} s") from expired
     if done.returncode != 0:
         # The client's own complaint is the last line; the program's messages come before it.
         lines = done.stderr.decode(errors="replace").strip().splitlines()
