@@ -84,11 +84,6 @@ QImage panelPicture() {
     return image;
 }
 
-QImage panelPictureAtWindowScale() {
-    static const QImage image = loadRawPicture(":/pictures/panel@window.pix");
-    return image;
-}
-
 QImage capitalStarPicture() {
     static const QImage image = loadRawPicture(":/pictures/star.pix");
     return image;
@@ -117,9 +112,7 @@ QuizWindowDesign::QuizWindowDesign()
     // Added back to front: the last control added lies in front.
     Image1 = &addPicture(form, "Image1", kImage1Rect, mapPicture());
     Image1->setLargePicture(&largeMapPicture);
-    // Stored stretched, so the first frame does not scale it; a larger screen scales the strip.
-    Image3 = &addPicture(form, "Image3", kImage3Rect, panelPictureAtWindowScale());
-    Image3->setLargePicture(&panelPicture);
+    Image3 = &addPicture(form, "Image3", kImage3Rect, panelPicture());
     Label2 = &addHeading(form, "Label2", kLabel2Rect, kInstructionLine, false);
     Label1 = &addHeading(form, "Label1", kLabel1Rect, kInstructionsHeading, true);
     Image2 = &form.addControl(ControlKind::Image, QStringLiteral("Image2"));

@@ -47,8 +47,6 @@ QImage mapPicture();
 // The map at twice the window's scale, decoded on first use.
 QImage largeMapPicture();
 QImage panelPicture();
-// The panel strip already stretched over kImage3Rect at scale 1, as the window would draw it.
-QImage panelPictureAtWindowScale();
 QImage capitalStarPicture();
 QImage pushPinPicture();
 QImage applicationIconPicture();

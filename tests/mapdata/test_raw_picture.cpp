@@ -44,14 +44,6 @@ TEST(BuiltInPictures, ShowTheSamePixelsAsTheirPngSources) {
     }
 }
 
-TEST(BuiltInPictures, PanelAtWindowScaleIsTheStripAsTheWindowWouldStretchIt) {
-    const QImage stretched = panelPictureAtWindowScale();
-    const QSize windowSize = kImage3Rect.toPixels().toRect().size();
-    ASSERT_EQ(stretched.size(), windowSize);
-    EXPECT_EQ(stretched,
-              panelPicture().scaled(windowSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-}
-
 TEST(RawPicture, RoundTripsOpaqueAndTranslucentPictures) {
     QImage opaque(3, 2, QImage::Format_RGB32);
     opaque.fill(qRgb(10, 20, 30));
