@@ -1,6 +1,6 @@
-// The floor under the start-up figure: an empty Qt Widgets window of the quiz window's size
-// that reports its first painted frame the way the program does. bench/startup.sh --baseline
-// times it.
+// The baseline of the start-up figure: an empty Qt Widgets window of the quiz window's size
+// that reports its first painted frame the way the program does. bench/startup.sh times it
+// beside the program and gives the program's figure as a ratio to it.
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,82 +1,105 @@
 #!/usr/bin/env python3
-"""Starts the program again and again and reports the median time from process start to
-its first painted frame and the peak resident memory, with the sound player ready.
+"""Starts several programs in turn, again and again, in the X server of $DISPLAY, and reports
+for each the median time from process start to its first frame on screen (its window mapped
+and its pixels showing, as bench/xfirstframe.cpp sees them), the first frame it reports
+itself, and its peak resident memory. Runs are interleaved, one of each program in turn with
+the order rotating, so that a noisy machine weighs on all of them alike; the figure to quote
+is the ratio to the empty Qt window of the same run: "ratio" of the medians, and "paired",
+the median of the ratios within each round.
 
-usage: startup.py EXECUTABLE [--runs N] [--warmup N] [--settle SECONDS]
-The program prints "first-frame-ns T" (steady clock) when TESSALINE_REPORT_FIRST_FRAME is set.
+usage: startup.py --client XFIRSTFRAME --floor BARE --empty EMPTY --program NAME=PATH ...
+                  [--runs N] [--warmup N] [--settle SECONDS]
 """
 import argparse
 import os
-import select
-import signal
 import statistics
 import subprocess
 import sys
-import time
 
-FIRST_FRAME_TIMEOUT_S = 20.0
+SIZE = "999x706"
+# Pixels of the finished frame, window coordinates: a colour of each country picture it
+# paints across the map, and the panel's blue near its top and its bottom.
+PROGRAM_PIXELS = ["200,200=E7A4A6", "300,300=F0DC8C", "250,400=C9BBDF",
+                  "800,300=3060A7", "650,670=153164"]
+EMPTY_PIXELS = ["500,350=FFFFFF", "5,5=FFFFFF", "990,700=FFFFFF"]
+FLOOR_PIXELS = ["500,350=3060A7", "5,5=3060A7", "990,700=3060A7"]
+# The floor and the empty window have no sound player to wait for.
+QUICK_SETTLE_S = 0.3
+# The client gives up on a start by itself after 20 s; this is only a last guard.
+CLIENT_TIMEOUT_S = 60
 
 
-def peak_rss_kib(pid):
-    """VmHWM of a live process, in KiB."""
-    with open(f"/proc/{pid}/status") as status:
-        for line in status:
-            if line.startswith("VmHWM:"):
-                return int(line.split()[1])
-    return 0
-
-
-def one_run(exe, settle):
-    env = dict(os.environ, TESSALINE_REPORT_FIRST_FRAME="1")
-    start = time.monotonic_ns()
-    proc = subprocess.Popen([exe], stdout=subprocess.PIPE, env=env, cwd=os.path.dirname(exe))
-    first = None
-    deadline = time.monotonic() + FIRST_FRAME_TIMEOUT_S
-    line = b""
-    while time.monotonic() < deadline and first is None:
-        ready, _, _ = select.select([proc.stdout], [], [], 0.5)
-        if ready:
-            line = proc.stdout.readline()
-            if not line:
-                break
-            if line.startswith(b"first-frame-ns "):
-                first = int(line.split()[1])
-    if first is None:
-        proc.kill()
-        proc.wait()
-        raise RuntimeError(f"no first frame reported (exit status {proc.returncode})")
-    # The player loads its sounds after the first frame; let it finish before reading memory.
-    time.sleep(settle)
-    if proc.poll() is not None:
-        raise RuntimeError(f"the program ended by itself (status {proc.returncode})")
-    hwm = peak_rss_kib(proc.pid)
-    proc.send_signal(signal.SIGTERM)
-    _, status, usage = os.wait4(proc.pid, 0)
-    proc.returncode = status
-    return (first - start) / 1e6, max(hwm, usage.ru_maxrss)
+def one_run(client, exe, pixels, settle):
+    command = [client, "--size", SIZE, "--settle", str(settle)]
+    for p in pixels:
+        command += ["--expect", p]
+    command += ["--", exe]
+    try:
+        done = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                              cwd=os.path.dirname(exe), timeout=CLIENT_TIMEOUT_S)
+    except subprocess.TimeoutExpired as expired:
+        raise RuntimeError(f"{exe}: no result in {CLIENT_TIMEOUT_S} s") from expired
+    if done.returncode != 0:
+        # The client's own complaint is the last line; the program's messages come before it.
+        lines = done.stderr.decode(errors="replace").strip().splitlines()
+        raise RuntimeError(f"{exe}: {lines[-1] if lines else done.returncode}")
+    out = done.stdout.decode()
+    fields = out.split()
+    values = dict(zip(fields[0::2], fields[1::2]))
+    return (float(values["on-screen-ms"]), float(values["reported-ms"]),
+            int(values["peak-rss-kib"]))
 
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("exe")
-    parser.add_argument("--runs", type=int, default=7)
+    parser.add_argument("--client", required=True)
+    parser.add_argument("--floor", required=True)
+    parser.add_argument("--empty", required=True)
+    parser.add_argument("--program", action="append", default=[], metavar="NAME=PATH")
+    parser.add_argument("--runs", type=int, default=9)
     parser.add_argument("--warmup", type=int, default=2)
     parser.add_argument("--settle", type=float, default=2.0)
     args = parser.parse_args()
-    exe = os.path.abspath(args.exe)
-    for _ in range(args.warmup):
-        one_run(exe, args.settle)
-    times, peaks = [], []
-    for i in range(args.runs):
-        ms, kib = one_run(exe, args.settle)
-        times.append(ms)
-        peaks.append(kib)
-        print(f"run {i + 1}: first frame {ms:.1f} ms, peak RSS {kib / 1024:.1f} MiB")
-    print(f"median start to first frame: {statistics.median(times):.1f} ms "
-          f"(min {min(times):.1f}, max {max(times):.1f}, {args.runs} runs after "
-          f"{args.warmup} warm-up)")
-    print(f"peak resident memory: median {statistics.median(peaks) / 1024:.1f} MiB, "
-          f"max {max(peaks) / 1024:.1f} MiB")
+
+    entries = [("bare Xlib window", args.floor, FLOOR_PIXELS, QUICK_SETTLE_S),
+               ("empty Qt window", args.empty, EMPTY_PIXELS, QUICK_SETTLE_S)]
+    for spec in args.program:
+        name, _, path = spec.partition("=")
+        entries.append((name, path, PROGRAM_PIXELS, args.settle))
+    results = {name: [] for name, *_ in entries}
+    for round_index in range(args.warmup + args.runs):
+        shift = round_index % len(entries)
+        for name, exe, pixels, settle in entries[shift:] + entries[:shift]:
+            try:
+                result = one_run(os.path.abspath(args.client), os.path.abspath(exe), pixels,
+                                 settle)
+            except RuntimeError as error:
+                # One failed start does not void a long series; a second one in a row does.
+                print(f"retrying after: {error}", flush=True)
+                result = one_run(os.path.abspath(args.client), os.path.abspath(exe), pixels,
+                                 settle)
+            if round_index >= args.warmup:
+                results[name].append(result)
+                print(f"run {round_index - args.warmup + 1} {name}: on screen {result[0]:.1f} ms,"
+                      f" reported {result[1]:.1f} ms, peak RSS {result[2] / 1024:.1f} MiB",
+                      flush=True)
+
+    empty_median = statistics.median(r[0] for r in results["empty Qt window"])
+    print(f"\nmedians of {args.runs} interleaved runs after {args.warmup} warm-up rounds")
+    print(f"{'program':<28} {'on screen ms':>12} {'(min-max)':>15} {'ratio':>6} {'paired':>6}"
+          f" {'reported ms':>12} {'peak RSS MiB':>13}")
+    empty_runs = [r[0] for r in results["empty Qt window"]]
+    for name, *_ in entries:
+        runs = results[name]
+        on_screen = [r[0] for r in runs]
+        reported = [r[1] for r in runs if r[1] >= 0]
+        median = statistics.median(on_screen)
+        span = f"({min(on_screen):.1f}-{max(on_screen):.1f})"
+        reported_text = f"{statistics.median(reported):.1f}" if reported else "-"
+        # The ratio within each round, where both met the same load on the machine.
+        paired = statistics.median(p / e for p, e in zip(on_screen, empty_runs))
+        print(f"{name:<28} {median:>12.1f} {span:>15} {median / empty_median:>6.2f} {paired:>6.2f}"
+              f" {reported_text:>12} {statistics.median(r[2] for r in runs) / 1024:>13.1f}")
     return 0
 
 

@@ -12,7 +12,7 @@ packages=(
 )
 # Extra tools for benchmarks and fuzzing, asked for with --extra.
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
-       pulseaudio pulseaudio-utils sox xdotool x11-utils)
+       pulseaudio pulseaudio-utils sox xdotool x11-utils libx11-dev)
 
 # The Windows cross-build and its checks under Wine, asked for with --windows: MinGW-w64,
 # the host Qt tools the Windows Qt build runs (shader baker included), GoogleTest's source,
