@@ -60,7 +60,7 @@ stamp_text() { # stage
         "$1" "$(version_of "${host_package[$1]}")" \
         "$(x86_64-w64-mingw32-g++-posix -dumpfullversion)" \
         "$(sha256sum <"$toolchain" | cut -c1-16)" \
-        "${common_options[*]}" "${!options}"
+        "${common_options[*]}" "${!options:-}"
 }
 stamp_file() { echo "$prefix/tessaline-qt-build/$1.txt"; }
 stage_is_built() { [ -f "$(stamp_file "$1")" ] && [ "$(cat "$(stamp_file "$1")")" = "$(stamp_text "$1")" ]; }
