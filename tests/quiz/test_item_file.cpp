@@ -74,3 +74,16 @@ TEST(ItemFileLines, RemainingLinesAreCountedByTheSameLineRules) {
     whole.readLine();
     EXPECT_EQ(whole.remainingLineCount(), 0);
 }
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+
+// On Windows the list is text in the ANSI code page, whatever Qt's own default is (UTF-8).
+TEST(ItemFileDecoding, ReadsTheAnsiCodePageOnWindows) {
+    constexpr UINT kWesternEuropean = 1252;
+    if (GetACP() != kWesternEuropean)
+        GTEST_SKIP() << "the ANSI code page here is " << GetACP();
+    EXPECT_EQ(readAllLines("Bogot\xe1,Colombia\r\nAsunci\xf3n"),
+              (QStringList{QStringLiteral("Bogot\u00e1,Colombia"), QStringLiteral("Asunci\u00f3n")}));
+}
+#endif
