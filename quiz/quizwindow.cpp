@@ -24,7 +24,7 @@ QuizWindow::QuizWindow(Form1Services services)
     // Text1 comes first in the tab order, so it takes the focus; it lies beyond the
     // right edge where nobody sees it.
     m_text1 = new QLineEdit(QStringLiteral("Text1"), &w);
-    w.placeChild(m_text1, kText1Rect);
+    w.placeChild(m_text1, QStringLiteral("Text1"), kText1Rect);
     const FontSpec buttonFont{QString::fromLatin1(kWindowFontFamily), kButtonFontPoints, true};
     m_pushButton1 = new PushButton(&w);
     m_pushButton1->setCaption(QStringLiteral("Restart"));
@@ -34,8 +34,8 @@ QuizWindow::QuizWindow(Form1Services services)
         button->setFontSpec(buttonFont);
         button->setColors(kColorWhite, kColorButtonText);
     }
-    w.placeChild(m_pushButton1, kPushButton1Rect);
-    w.placeChild(m_pushButton2, kPushButton2Rect);
+    w.placeChild(m_pushButton1, QStringLiteral("PushButton1"), kPushButton1Rect);
+    w.placeChild(m_pushButton2, QStringLiteral("PushButton2"), kPushButton2Rect);
     QWidget::setTabOrder(m_text1, m_pushButton1);
     QWidget::setTabOrder(m_pushButton1, m_pushButton2);
 

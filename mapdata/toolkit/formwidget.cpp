@@ -44,9 +44,21 @@ FormWidget::~FormWidget() {
     m_form.setObserver(nullptr);
 }
 
-void FormWidget::placeChild(QWidget *child, const TwipsRect &rect) {
+void FormWidget::placeChild(QWidget *child, const QString &name, const TwipsRect &rect) {
     child->setParent(this);
+    child->setObjectName(name);
     child->setGeometry(rect.toPixels().toRect());
+    m_form.addWindowedPlace(name, rect).visible = child->isVisibleTo(this);
+    child->installEventFilter(this);
+}
+
+bool FormWidget::eventFilter(QObject *watched, QEvent *event) {
+    // A windowed control covers the painted surface only while it is shown.
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        if (WindowedPlace *place = m_form.windowedPlace(watched->objectName()))
+            place->visible = event->type() == QEvent::ShowToParent;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormWidget::invalidateRect(const TwipsRect &rect) {
