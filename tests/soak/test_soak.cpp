@@ -56,16 +56,9 @@ void PrintTo(const ControlState &s, std::ostream *os) {
         << s.caption.toStdString() << "' bold=" << s.bold;
 }
 
-// The offscreen platform warns on every grab of the mouse, thousands of times here.
-void quietGrabWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message) {
-    if (!message.contains(QLatin1String("does not support grabbing")))
-        qt_message_output(type, context, message);
-}
-
 class Soak : public ::testing::Test {
 protected:
     void SetUp() override {
-        qInstallMessageHandler(quietGrabWarnings);
         quiz::Form1Services services;
         services.appFolder = QStringLiteral(TESSALINE_ASSETS_DIR);
         services.messageBoxes = &boxes;
@@ -113,8 +106,8 @@ protected:
         EXPECT_EQ(now.placedCount, 0) << after << ' ' << round;
         EXPECT_EQ(now.liveControls, dealt.liveControls) << after << ' ' << round;
         EXPECT_EQ(now.controls, dealt.controls) << after << ' ' << round;
-        EXPECT_TRUE(now.picture == dealt.picture) << "the board looks different " << after << ' '
-                                                  << round;
+        EXPECT_TRUE(now.picture == dealt.picture)
+            << "the board looks different " << after << ' ' << round;
     }
 
     // Picks up name item from the pool and lets it go at a pixel, as a hand would.
