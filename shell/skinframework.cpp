@@ -110,8 +110,8 @@ void SkinFramework::LoadSkin(const QString &path, const QString &) {
     m_styleSheet = sheet;
 }
 
-void SkinFramework::ApplyWindow(std::int32_t windowHandle) {
-    if (!m_window || std::int32_t(m_window->winId()) != windowHandle)
+void SkinFramework::ApplyWindow(mapdata::WindowHandle windowHandle) {
+    if (!m_window || m_windowHandle != windowHandle)
         throw mapdata::Failure(kInvalidArgument,
                                QStringLiteral("Invalid procedure call or argument"));
     if (m_styleSheet.isEmpty())
@@ -151,7 +151,13 @@ QVariant SkinFramework::invoke(int dispId, const QVariantList &arguments) {
     case kSkinDispLoadSkin:
         LoadSkin(arguments.value(0).toString(), arguments.value(1).toString());
         return true;
-    case kSkinDispApplyWindow: ApplyWindow(arguments.value(0).toInt()); return true;
+    case kSkinDispApplyWindow: {
+        bool isNumber = false;
+        const mapdata::WindowHandle handle = arguments.value(0).toULongLong(&isNumber);
+        // Zero is no window's handle: it stands for an argument that is no number.
+        ApplyWindow(isNumber ? handle : 0);
+        return true;
+    }
     default: unsupported();
     }
 }

@@ -1,7 +1,6 @@
 // Many games and Restarts through real mouse events on the real window: nothing may grow,
 // and every reset must deal exactly the board that the load dealt.
-#include "fakes/fakes.h"
-#include "quiz/quizwindow.h"
+#include "fakes/fakeservices.h"
 #include "soak/boardpoints.h"
 
 #include <gtest/gtest.h>
@@ -56,16 +55,11 @@ void PrintTo(const ControlState &s, std::ostream *os) {
         << s.caption.toStdString() << "' bold=" << s.bold;
 }
 
-class Soak : public ::testing::Test {
+class Soak : public ::testing::Test, protected fakes::OnRealFiles {
 protected:
     void SetUp() override {
-        quiz::Form1Services services;
-        services.appFolder = QStringLiteral(TESSALINE_ASSETS_DIR);
-        services.messageBoxes = &boxes;
-        services.wmp1 = &sounds;
-        services.launcher = &launcher;
-        services.SkinFramework1 = &skin;
-        window = std::make_unique<quiz::QuizWindow>(services);
+        window =
+            std::make_unique<fakes::WiredWindow>(services(QStringLiteral(TESSALINE_ASSETS_DIR)));
         window->loadAndShow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->widget()));
         ASSERT_TRUE(boxes.calls.empty()) << boxes.calls.front().prompt.toStdString();
@@ -138,11 +132,7 @@ protected:
         QPoint right;
         QPoint wrong;
     };
-    fakes::RecordingMessageBoxes boxes;
-    fakes::RecordingSoundPlayer sounds;
-    fakes::RecordingLauncher launcher;
-    fakes::RecordingSkin skin;
-    std::unique_ptr<quiz::QuizWindow> window;
+    std::unique_ptr<fakes::WiredWindow> window;
     std::vector<Way> ways;
     BoardState dealt;
 };
