@@ -2,9 +2,11 @@
 
 #include "quiz/itemfile.h"
 #include "quiz/judging.h"
+#include "shell/appfiles.h"
 #include "shell/errorbox.h"
 #include "shell/identity.h"
 #include "shell/regularfile.h"
+#include "shell/startupdraw.h"
 
 #include <limits>
 

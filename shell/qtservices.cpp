@@ -1,6 +1,7 @@
 #include "shell/qtservices.h"
 
 #include "mapdata/media/windowsoundplayer.h"
+#include "shell/appfiles.h"
 
 #include <QCoreApplication>
 

@@ -4,9 +4,9 @@
 #include "mapdata/toolkit/formwidget.h"
 #include "mapdata/toolkit/messagebox.h"
 #include "shell/cursorfile.h"
-#include "shell/identity.h"
 #include "shell/qtplatform.h"
 #include "shell/skinframework.h"
+#include "shell/startupdraw.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "shell/skin.h"
 
-#include "shell/identity.h"
+#include "shell/appfiles.h"
 
 namespace shell {
 

@@ -3,7 +3,7 @@
 #include "fakes/fakes.h"
 #include "quiz/form1.h"
 #include "quiz/quizwindow.h"
-#include "shell/identity.h"
+#include "shell/startupdraw.h"
 #include "shell/qtplatform.h"
 
 #include <QFile>
