@@ -4,6 +4,7 @@
 #include "quiz/quizwindow.h"
 #include "shell/qtplatform.h"
 #include "shell/skinframework.h"
+#include "shell/version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,7 +53,7 @@ TEST_F(Board, LoadGivesTheWindowItsCaptionIconAndTheApplicationItsIdentity) {
     EXPECT_EQ(design.form.caption(), QStringLiteral("Tessaline"));
     EXPECT_FALSE(design.form.icon().isNull());
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaline"));
-    EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("7.00"));
+    EXPECT_EQ(QCoreApplication::applicationVersion(), QString::fromLatin1(shell::kVersionText));
     EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Quelmark"));
 }
 
