@@ -1,16 +1,23 @@
 #include "mapdata/media/mediabackend.h"
+#include "quiz/form1.h"
 #include "quiz/quizwindow.h"
+#include "shell/qtservices.h"
 
 #include <QApplication>
 
 #include <chrono>
 #include <cstdio>
 
+// The one place where the program's real services are made and handed to the quiz window.
 int main(int argc, char *argv[]) {
     // The media backend is chosen before the application object exists.
     mapdata::selectMediaBackend();
     QApplication app(argc, argv);
-    quiz::QuizWindow window{quiz::Form1Services{}};
+    quiz::QuizWindow window;
+    shell::QtServices qt(window.widget());
+    quiz::Form1 form1(window.design(), {qt.appFolder, qt.messageBoxes, *qt.player, qt.files,
+                                        qt.clock, qt.random, qt.launcher, qt.skin, qt.cursors});
+    window.connectHandlers(form1);
     // Opt-in for bench/startup.sh: prints when the first frame is painted, on the clock that
     // the script read when it started the process. Changes nothing else.
     if (qEnvironmentVariableIsSet("TESSALINE_REPORT_FIRST_FRAME"))
@@ -21,8 +28,8 @@ int main(int argc, char *argv[]) {
                             std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
             std::fflush(stdout);
         });
-    window.loadAndShow();
-    if (window.design().form.isUnloaded())
+    qt.prepareSoundsAfterFirstFrame();
+    if (!quiz::loadAndShow(window, form1))
         return 0;
     app.exec();
     return 0;

@@ -1,7 +1,6 @@
 // Inner figures of the quiz window: the load handler, a full repaint at two screen
 // scales, a drag move and a drop, the last two through real mouse events.
-#include "fakes/fakes.h"
-#include "quiz/quizwindow.h"
+#include "fakes/fakeservices.h"
 #include "soak/boardpoints.h"
 
 #include <benchmark/benchmark.h>
@@ -18,30 +17,19 @@
 
 namespace {
 
+using fakes::WiredWindow;
 using mapdata::FormWidget;
-using quiz::QuizWindow;
 
 constexpr double kNanosecondsPerSecond = 1e9;
 // Events are flushed until a paint arrives, but never for longer than this.
 constexpr int kMaxFlushRounds = 8;
 
-struct Fakes {
-    fakes::RecordingMessageBoxes boxes;
-    fakes::RecordingSoundPlayer sounds;
-    fakes::RecordingLauncher launcher;
-    fakes::RecordingSkin skin;
-};
+using Fakes = fakes::OnRealFiles;
 
 // The real window on the real files beside the program, with recording fakes for what
 // would show a box, play a sound or start a browser.
-std::unique_ptr<QuizWindow> makeWindow(Fakes &f) {
-    quiz::Form1Services services;
-    services.appFolder = QStringLiteral(TESSALINE_ASSETS_DIR);
-    services.messageBoxes = &f.boxes;
-    services.wmp1 = &f.sounds;
-    services.launcher = &f.launcher;
-    services.SkinFramework1 = &f.skin;
-    return std::make_unique<QuizWindow>(services);
+std::unique_ptr<WiredWindow> makeWindow(Fakes &f) {
+    return std::make_unique<WiredWindow>(f.services(QStringLiteral(TESSALINE_ASSETS_DIR)));
 }
 
 double secondsSince(const QElapsedTimer &timer) {
@@ -111,7 +99,7 @@ BENCHMARK(BM_FullRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 struct ShownBoard {
     Fakes f;
-    std::unique_ptr<QuizWindow> window;
+    std::unique_ptr<WiredWindow> window;
     std::unique_ptr<PaintCounter> counter;
 
     ShownBoard() : window(makeWindow(f)) {
@@ -171,14 +159,17 @@ void dragMove(benchmark::State &state, bool outline) {
     }
     const double moves = double(state.iterations());
     state.counters["paints_per_move"] = double(board.counter->paints - paintsBefore) / moves;
-    state.counters["painted_px_per_move"] =
-        double(board.counter->pixels - pixelsBefore) / moves;
+    state.counters["painted_px_per_move"] = double(board.counter->pixels - pixelsBefore) / moves;
     state.counters["window_px"] = double(w.width() * w.height());
     QTest::mouseRelease(&w, Qt::LeftButton, {}, *target);
 }
 
-void BM_DragMove_PinPointer(benchmark::State &state) { dragMove(state, false); }
-void BM_DragMove_Outline(benchmark::State &state) { dragMove(state, true); }
+void BM_DragMove_PinPointer(benchmark::State &state) {
+    dragMove(state, false);
+}
+void BM_DragMove_Outline(benchmark::State &state) {
+    dragMove(state, true);
+}
 BENCHMARK(BM_DragMove_PinPointer)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DragMove_Outline)->Unit(benchmark::kMicrosecond);
 
@@ -194,8 +185,7 @@ void drop(benchmark::State &state, bool correct) {
     std::vector<Way> ways;
     for (int i = 0; i < mapdata::kItemCount; ++i) {
         const auto from = soak::poolPixel(board.design(), i);
-        const auto to =
-            soak::zonePixelFor(board.design(), board.design().labels(i).tag(), correct);
+        const auto to = soak::zonePixelFor(board.design(), board.design().labels(i).tag(), correct);
         if (!from || !to) {
             state.SkipWithError("no pick-up or drop point");
             return;
@@ -226,8 +216,12 @@ void drop(benchmark::State &state, bool correct) {
     state.counters["placed"] = board.window->form1().placedCount;
 }
 
-void BM_Drop_Correct(benchmark::State &state) { drop(state, true); }
-void BM_Drop_Wrong(benchmark::State &state) { drop(state, false); }
+void BM_Drop_Correct(benchmark::State &state) {
+    drop(state, true);
+}
+void BM_Drop_Wrong(benchmark::State &state) {
+    drop(state, false);
+}
 BENCHMARK(BM_Drop_Correct)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Drop_Wrong)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
@@ -241,9 +235,8 @@ void quietGrabWarnings(QtMsgType type, const QMessageLogContext &context, const 
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()
-                                   ? QByteArray("offscreen")
-                                   : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
     qInstallMessageHandler(quietGrabWarnings);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -1,7 +1,9 @@
 // Where the start-up time goes: the program's own start-up, step by step, with the time
 // since process start (from /proc) at each step. Run it in an X server.
 #include "mapdata/media/mediabackend.h"
+#include "quiz/form1.h"
 #include "quiz/quizwindow.h"
+#include "shell/qtservices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -53,7 +55,11 @@ int main(int argc, char *argv[]) {
     mapdata::selectMediaBackend();
     QApplication app(argc, argv);
     mark("QApplication built");
-    quiz::QuizWindow window{quiz::Form1Services{}};
+    quiz::QuizWindow window;
+    shell::QtServices qt(window.widget());
+    quiz::Form1 form1(window.design(), {qt.appFolder, qt.messageBoxes, *qt.player, qt.files,
+                                        qt.clock, qt.random, qt.launcher, qt.skin, qt.cursors});
+    window.connectHandlers(form1);
     mark("QuizWindow built");
     QObject::connect(&window.widget(), &mapdata::FormWidget::firstFramePainted, &app, [&app] {
         mark("first frame painted");
@@ -64,7 +70,8 @@ int main(int argc, char *argv[]) {
             app.quit();
         });
     });
-    window.loadAndShow();
+    qt.prepareSoundsAfterFirstFrame();
+    quiz::loadAndShow(window, form1);
     mark("loaded and shown");
     return app.exec();
 }

@@ -2,9 +2,11 @@
 
 #include "quiz/itemfile.h"
 #include "quiz/judging.h"
+#include "shell/appfiles.h"
 #include "shell/errorbox.h"
 #include "shell/identity.h"
 #include "shell/regularfile.h"
+#include "shell/startupdraw.h"
 
 #include <limits>
 
@@ -41,8 +43,6 @@ mapdata::Failure unreadLinesFailure(const ItemFileReader &reader) {
 
 Form1::Form1(mapdata::QuizWindowDesign &design, const Form1Services &services)
     : m_design(design), m_services(services) {
-    if (!m_services.windowHandle)
-        m_services.windowHandle = [] { return std::int32_t(0); };
     using mapdata::Control;
     m_design.piccoor.setDragDropHandler(
         [this](std::int16_t index, Control &source) { piccoor_DragDrop(index, source); });
@@ -55,33 +55,27 @@ Form1::Form1(mapdata::QuizWindowDesign &design, const Form1Services &services)
 }
 
 void Form1::Form_Load() {
-    shell::ErrorTrap trap(*m_services.messageBoxes, QStringLiteral("Form_Load"));
+    shell::ErrorTrap trap(m_services.messageBoxes, QStringLiteral("Form_Load"));
     mapdata::Form &form = m_design.form;
     const QString &folder = m_services.appFolder;
 
-    trap.step(102, [&] {
-        if (m_services.SkinFramework1)
-            shell::ApplySkin(folder, *m_services.files, form, *m_services.SkinFramework1,
-                             m_services.windowHandle);
-    });
+    trap.step(102,
+              [&] { shell::ApplySkin(folder, m_services.files, form, m_services.SkinFramework1); });
     bool cursorPresent = false;
     trap.step(104, [&] {
         cursorPresent =
-            shell::FileExists(*m_services.files, shell::appPath(folder, shell::kCursorFileName));
+            shell::FileExists(m_services.files, shell::appPath(folder, shell::kCursorFileName));
     });
     if (cursorPresent)
         trap.step(106, [&] {
-            if (!m_services.loadCursor)
-                throw mapdata::Failure::invalidPicture();
             form.setMouseIcon(
-                m_services.loadCursor(shell::appPath(folder, shell::kCursorFileName)));
+                m_services.cursors.load(shell::appPath(folder, shell::kCursorFileName)));
         });
     trap.step(108, [&] { form.setCaption(QString::fromLatin1(shell::kProductName)); });
     trap.step(108, [&] { form.setIcon(mapdata::applicationIconPicture()); });
     trap.step(108, [&] { shell::SetAppTitle(); });
     trap.step(110, [&] {
-        if (m_services.clock && m_services.random && m_services.launcher)
-            shell::OccasionalSiteVisit(*m_services.clock, *m_services.random, *m_services.launcher);
+        shell::OccasionalSiteVisit(m_services.clock, m_services.random, m_services.launcher);
     });
     trap.step(128, [&] { form.setBackColor(mapdata::kColorWhite); });
     trap.step(130, [&] { placedCount = 0; });
@@ -93,7 +87,7 @@ void Form1::Form_Load() {
 void Form1::readItemList(shell::ErrorTrap &trap) {
     shell::FileHead head;
     const bool opened = trap.step(132, [&] {
-        head = m_services.files->readFile(
+        head = m_services.files.readFile(
             shell::appPath(m_services.appFolder, shell::kItemsFileName), kMaxItemFileBytes);
     });
     // After a failed open nothing can be read: the pool keeps its design texts.
@@ -166,7 +160,7 @@ void Form1::makeDropZones(shell::ErrorTrap &trap) {
 }
 
 void Form1::PushButton1_Click() {
-    shell::ErrorTrap trap(*m_services.messageBoxes, QStringLiteral("PushButton1_Click"));
+    shell::ErrorTrap trap(m_services.messageBoxes, QStringLiteral("PushButton1_Click"));
     trap.step(100, [&] { placedCount = 0; });
     for (std::int16_t i = 0; i < kPoolSize; ++i) {
         trap.step(104, [&] { m_design.maplabel(i).setVisible(false); });
@@ -175,17 +169,16 @@ void Form1::PushButton1_Click() {
 }
 
 void Form1::PushButton2_Click() {
-    shell::ErrorTrap trap(*m_services.messageBoxes, QStringLiteral("PushButton2_Click"));
+    shell::ErrorTrap trap(m_services.messageBoxes, QStringLiteral("PushButton2_Click"));
     trap.step(100, [&] { m_design.form.unload(); });
 }
 
 void Form1::requestSound(const char *soundName) {
-    if (m_services.wmp1)
-        m_services.wmp1->setURL(m_services.appFolder + QLatin1String(soundName));
+    m_services.wmp1.setURL(m_services.appFolder + QLatin1String(soundName));
 }
 
 void Form1::piccoor_DragDrop(std::int16_t Index, mapdata::Control &source) {
-    shell::ErrorTrap trap(*m_services.messageBoxes, QStringLiteral("piccoor_DragDrop"));
+    shell::ErrorTrap trap(m_services.messageBoxes, QStringLiteral("piccoor_DragDrop"));
     bool accepted = true;
     trap.step(106, [&] { accepted = isDropAccepted(m_design.piccoor(Index).tag(), source.tag()); });
     if (!accepted) {
@@ -207,9 +200,9 @@ void Form1::piccoor_DragDrop(std::int16_t Index, mapdata::Control &source) {
         return;
     trap.step(124, [&] { requestSound(shell::kCompleteSoundName); });
     trap.step(126, [&] {
-        m_services.messageBoxes->msgBox(QString::fromLatin1(kCompletionMessage),
-                                        mapdata::kMsgBoxOkInformation,
-                                        QString::fromLatin1(kCompletionTitle));
+        m_services.messageBoxes.msgBox(QString::fromLatin1(kCompletionMessage),
+                                       mapdata::kMsgBoxOkInformation,
+                                       QString::fromLatin1(kCompletionTitle));
     });
     trap.step(128, [&] { PushButton1_Click(); });
 }

@@ -3,13 +3,13 @@
 #include "mapdata/design/quizwindowdesign.h"
 #include "mapdata/media/soundplayer.h"
 #include "mapdata/toolkit/messagebox.h"
+#include "shell/cursorfile.h"
 #include "shell/platform.h"
 #include "shell/skin.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 
 namespace shell {
 class ErrorTrap;
@@ -28,19 +28,18 @@ constexpr int kReportedSurplusLines = 2;
 extern const char *const kCompletionMessage;
 extern const char *const kCompletionTitle;
 
-// What the quiz window reaches outside itself.
+// What the quiz window reaches outside itself. main() makes the real services; tests pass
+// recording fakes. Every one is always there.
 struct Form1Services {
     QString appFolder;
-    mapdata::MessageBoxes *messageBoxes = nullptr;
-    mapdata::SoundPlayer *wmp1 = nullptr;
-    shell::FileSystem *files = nullptr;
-    shell::Clock *clock = nullptr;
-    shell::RandomSource *random = nullptr;
-    shell::Launcher *launcher = nullptr;
-    shell::DispatchObject *SkinFramework1 = nullptr;
-    // Reads a cursor file into a pointer picture; raises a failure for a file that is no cursor.
-    std::function<mapdata::PointerPicture(const QString &path)> loadCursor;
-    std::function<std::int32_t()> windowHandle;
+    mapdata::MessageBoxes &messageBoxes;
+    mapdata::SoundPlayer &wmp1;
+    shell::FileSystem &files;
+    shell::Clock &clock;
+    shell::RandomSource &random;
+    shell::Launcher &launcher;
+    shell::DispatchObject &SkinFramework1;
+    shell::CursorLoader &cursors;
 };
 
 // The quiz window's handlers. All state is the window's: its controls and placedCount.

@@ -17,4 +17,16 @@ mapdata::PointerPicture decodeCursor(const QByteArray &bytes);
 // what it raises); a longer file is refused as too large.
 mapdata::PointerPicture readCursorFile(const QString &path);
 
+// Loads the window's pointer picture from a cursor file; raises what readCursorFile raises.
+class CursorLoader {
+public:
+    virtual ~CursorLoader() = default;
+    virtual mapdata::PointerPicture load(const QString &path) = 0;
+};
+
+class CursorFileLoader : public CursorLoader {
+public:
+    mapdata::PointerPicture load(const QString &path) override { return readCursorFile(path); }
+};
+
 } // namespace shell

@@ -1,11 +1,11 @@
 #include "shell/skin.h"
 
-#include "shell/identity.h"
+#include "shell/appfiles.h"
 
 namespace shell {
 
 void ApplySkin(const QString &appFolder, const FileSystem &files, mapdata::Form &form,
-               DispatchObject &skinFramework, const std::function<std::int32_t()> &windowHandle) {
+               DispatchObject &skinFramework) {
     if (!files.isNormalFile(appPath(appFolder, kSkinFileName)))
         return;
     form.setBackColor(mapdata::kColorButtonFace);
@@ -18,7 +18,7 @@ void ApplySkin(const QString &appFolder, const FileSystem &files, mapdata::Form 
     skinFramework.setProperty(kSkinDispOptions, options | kSkinOptionControls);
     skinFramework.setProperty(kSkinDispSkinDialogs, true);
     skinFramework.setProperty(kSkinDispSkinNewControls, true);
-    skinFramework.invoke(kSkinDispApplyWindow, {windowHandle()});
+    skinFramework.invoke(kSkinDispApplyWindow, {form.hWnd()});
 }
 
 } // namespace shell

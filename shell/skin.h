@@ -6,7 +6,6 @@
 #include <QVariant>
 
 #include <cstdint>
-#include <functional>
 
 namespace shell {
 
@@ -32,6 +31,6 @@ constexpr std::int32_t kSkinOptionControls = 1;
 // labels take the button-face colour, then the component loads and applies the skin.
 // Failures propagate to the caller's trap.
 void ApplySkin(const QString &appFolder, const FileSystem &files, mapdata::Form &form,
-               DispatchObject &skinFramework, const std::function<std::int32_t()> &windowHandle);
+               DispatchObject &skinFramework);
 
 } // namespace shell

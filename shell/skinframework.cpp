@@ -33,32 +33,48 @@ bool isAllowedControl(QChar c) {
            c == QLatin1Char('\r');
 }
 
-// Qt reports a sheet it cannot parse only as a warning when a widget is polished with it,
-// so the check polishes a throw-away widget and listens for that warning.
-QtMessageHandler g_previousHandler = nullptr;
-bool g_sheetRejected = false;
-
-void listenForRejectedSheet(QtMsgType type, const QMessageLogContext &context,
-                            const QString &message) {
-    if (message.contains(QLatin1String(kUnparsedSheetWarning))) {
-        g_sheetRejected = true;
-        return;
+// Qt's public API has no parser for style sheets: a sheet it cannot parse shows only as the
+// warning "Could not parse stylesheet" when a widget is polished with it. So the check polishes
+// a throw-away widget while it listens for that warning. The listener is Qt's one message
+// handler for the whole process, so it stays installed only around that polish, on the
+// thread that owns the widgets, is put back even when the polish throws, and passes every
+// other message on to the handler it replaced.
+class RejectedSheetListener {
+public:
+    RejectedSheetListener() {
+        s_rejected = false;
+        s_previous = qInstallMessageHandler(&RejectedSheetListener::listen);
     }
-    if (g_previousHandler)
-        g_previousHandler(type, context, message);
-}
+    ~RejectedSheetListener() {
+        qInstallMessageHandler(s_previous);
+        s_previous = nullptr;
+    }
+    RejectedSheetListener(const RejectedSheetListener &) = delete;
+    RejectedSheetListener &operator=(const RejectedSheetListener &) = delete;
+
+    bool heardRejection() const { return s_rejected; }
+
+private:
+    static void listen(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (message.contains(QLatin1String(kUnparsedSheetWarning))) {
+            s_rejected = true;
+            return;
+        }
+        // Qt 6 hands back its default handler when no other was installed.
+        if (s_previous)
+            s_previous(type, context, message);
+    }
+
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline bool s_rejected = false;
+};
 
 bool qtParses(const QString &sheet) {
-    g_sheetRejected = false;
-    g_previousHandler = qInstallMessageHandler(listenForRejectedSheet);
-    {
-        QWidget probe;
-        probe.setStyleSheet(sheet);
-        probe.ensurePolished();
-    }
-    qInstallMessageHandler(g_previousHandler);
-    g_previousHandler = nullptr;
-    return !g_sheetRejected;
+    RejectedSheetListener listener;
+    QWidget probe;
+    probe.setStyleSheet(sheet);
+    probe.ensurePolished();
+    return !listener.heardRejection();
 }
 
 } // namespace
@@ -94,8 +110,8 @@ void SkinFramework::LoadSkin(const QString &path, const QString &) {
     m_styleSheet = sheet;
 }
 
-void SkinFramework::ApplyWindow(std::int32_t windowHandle) {
-    if (!m_window || std::int32_t(m_window->winId()) != windowHandle)
+void SkinFramework::ApplyWindow(mapdata::WindowHandle windowHandle) {
+    if (!m_window || m_windowHandle != windowHandle)
         throw mapdata::Failure(kInvalidArgument,
                                QStringLiteral("Invalid procedure call or argument"));
     if (m_styleSheet.isEmpty())
@@ -135,7 +151,13 @@ QVariant SkinFramework::invoke(int dispId, const QVariantList &arguments) {
     case kSkinDispLoadSkin:
         LoadSkin(arguments.value(0).toString(), arguments.value(1).toString());
         return true;
-    case kSkinDispApplyWindow: ApplyWindow(arguments.value(0).toInt()); return true;
+    case kSkinDispApplyWindow: {
+        bool isNumber = false;
+        const mapdata::WindowHandle handle = arguments.value(0).toULongLong(&isNumber);
+        // Zero is no window's handle: it stands for an argument that is no number.
+        ApplyWindow(isNumber ? handle : 0);
+        return true;
+    }
     default: unsupported();
     }
 }

@@ -37,7 +37,9 @@ public:
     // Skin files are small; this bound keeps a wrong file from being read whole.
     static constexpr qsizetype kMaxSkinFileBytes = 1024 * 1024;
 
-    explicit SkinFramework(QWidget *window) : m_window(window) {}
+    // The window and the handle it reports (its form's hWnd()).
+    SkinFramework(QWidget *window, mapdata::WindowHandle windowHandle)
+        : m_window(window), m_windowHandle(windowHandle) {}
 
     QVariant invoke(int dispId, const QVariantList &arguments) override;
     QVariant property(int dispId) override;
@@ -47,7 +49,7 @@ public:
     // none, so it is not used.
     void LoadSkin(const QString &path, const QString &iniName);
     // Dispatch 3. Raises a failure when the handle is not that of the component's window.
-    void ApplyWindow(std::int32_t windowHandle);
+    void ApplyWindow(mapdata::WindowHandle windowHandle);
 
     const QString &styleSheet() const { return m_styleSheet; }
     std::int32_t options() const { return m_options; }
@@ -67,6 +69,7 @@ private:
     void skinWidget(QWidget *widget) const;
 
     QPointer<QWidget> m_window;
+    mapdata::WindowHandle m_windowHandle;
     QString m_styleSheet;
     std::int32_t m_options = 0;
     bool m_skinDialogs = false;

@@ -153,11 +153,6 @@ QuizWindowDesign::QuizWindowDesign()
     }
     for (int i = 1; i < kItemCount; ++i)
         addMapLabel(maplabel, i);
-
-    form.addWindowedPlace(QStringLiteral("PushButton1"), kPushButton1Rect);
-    form.addWindowedPlace(QStringLiteral("PushButton2"), kPushButton2Rect);
-    form.addWindowedPlace(QStringLiteral("Text1"), kText1Rect);
-    form.addWindowedPlace(QStringLiteral("wmp1"), kMediaPlayerRect).visible = false;
 }
 
 } // namespace mapdata

@@ -23,6 +23,7 @@ constexpr TwipsRect kLabel5Rect{12270, 4620, 1785, 255};
 constexpr TwipsRect kDesignDropZoneRect{14130, 7980, 765, 225};
 constexpr TwipsRect kPushButton1Rect{8880, 9600, 2835, 405};
 constexpr TwipsRect kPushButton2Rect{12000, 9600, 2835, 405};
+// The hidden player has no widget, so its place never covers the painted surface.
 constexpr TwipsRect kMediaPlayerRect{11220, 10830, 4215, 495};
 constexpr TwipsRect kText1Rect{15480, 1320, 735, 915};
 

@@ -1,11 +1,19 @@
 #include "mapdata/toolkit/form.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace mapdata {
 
+namespace {
+WindowHandle nextWindowHandle() {
+    static std::atomic<WindowHandle> last{0};
+    return ++last;
+}
+} // namespace
+
 Form::Form(QString name, QSize clientSizeTwips)
-    : m_name(std::move(name)), m_clientSizeTwips(clientSizeTwips) {}
+    : m_name(std::move(name)), m_clientSizeTwips(clientSizeTwips), m_hWnd(nextWindowHandle()) {}
 
 Form::~Form() = default;
 

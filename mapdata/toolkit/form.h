@@ -22,6 +22,9 @@ struct PointerPicture {
     bool isNull() const { return image.isNull(); }
 };
 
+// A window's handle: a number that no other window of the process has.
+using WindowHandle = quint64;
+
 // A windowed control's place, so that hit testing knows where windowless controls are covered.
 struct WindowedPlace {
     QString name;
@@ -52,6 +55,8 @@ public:
 
     const QString &name() const { return m_name; }
     QSize clientSizeTwips() const { return m_clientSizeTwips; }
+    // Given when the form is made, so that it is known before any native window exists.
+    WindowHandle hWnd() const { return m_hWnd; }
 
     // Design building: each new control goes in front of the ones added before it.
     Control &addControl(ControlKind kind, const QString &name);
@@ -113,6 +118,7 @@ private:
 
     QString m_name;
     QSize m_clientSizeTwips;
+    WindowHandle m_hWnd;
     std::vector<std::unique_ptr<Control>> m_controls;
     std::vector<std::unique_ptr<ControlArray>> m_arrays;
     std::vector<Control *> m_stacking;

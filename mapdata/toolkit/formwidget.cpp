@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -44,9 +43,21 @@ FormWidget::~FormWidget() {
     m_form.setObserver(nullptr);
 }
 
-void FormWidget::placeChild(QWidget *child, const TwipsRect &rect) {
+void FormWidget::placeChild(QWidget *child, const QString &name, const TwipsRect &rect) {
     child->setParent(this);
+    child->setObjectName(name);
     child->setGeometry(rect.toPixels().toRect());
+    m_form.addWindowedPlace(name, rect).visible = child->isVisibleTo(this);
+    child->installEventFilter(this);
+}
+
+bool FormWidget::eventFilter(QObject *watched, QEvent *event) {
+    // A windowed control covers the painted surface only while it is shown.
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        if (WindowedPlace *place = m_form.windowedPlace(watched->objectName()))
+            place->visible = event->type() == QEvent::ShowToParent;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormWidget::invalidateRect(const TwipsRect &rect) {
@@ -210,11 +221,9 @@ void FormWidget::paintEvent(QPaintEvent *event) {
 void FormWidget::mousePressEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton)
         return;
-    // The grab keeps the drag ours while the pointer leaves the window; the headless
-    // platform has no grab to give.
-    if (m_form.beginDrag(pixelsToTwips(event->position())) &&
-        QGuiApplication::platformName() != QLatin1String("offscreen"))
-        grabMouse();
+    // No grab: Qt sends every mouse event to the pressed widget until the button is
+    // released, also while the pointer is outside the window.
+    m_form.beginDrag(pixelsToTwips(event->position()));
 }
 
 void FormWidget::mouseMoveEvent(QMouseEvent *event) {
@@ -224,8 +233,6 @@ void FormWidget::mouseMoveEvent(QMouseEvent *event) {
 void FormWidget::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || !m_form.dragSource())
         return;
-    if (QWidget::mouseGrabber() == this)
-        releaseMouse();
     m_form.endDrag(pixelsToTwips(event->position()));
 }
 

@@ -19,8 +19,9 @@ public:
     ~FormWidget() override;
 
     Form &form() const { return m_form; }
-    // Places a child widget at a rectangle in twips.
-    void placeChild(QWidget *child, const TwipsRect &rect);
+    // Places a windowed control at a rectangle in twips and registers its place with the
+    // form's hit testing; the place follows the control as it is shown and hidden.
+    void placeChild(QWidget *child, const QString &name, const TwipsRect &rect);
     // Draws the whole client area into a painter (for tests and screenshots too).
     void paintForm(QPainter &painter, const QRect &dirtyPixels);
 
@@ -33,6 +34,7 @@ signals:
     void firstFramePainted();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -3,6 +3,7 @@
 #include "mapdata/media/soundplayer.h"
 #include "mapdata/toolkit/failure.h"
 #include "mapdata/toolkit/messagebox.h"
+#include "shell/cursorfile.h"
 #include "shell/platform.h"
 #include "shell/skin.h"
 
@@ -111,6 +112,20 @@ public:
     }
     QStringList opened;
     bool succeeds = true;
+};
+
+// Remembers the paths it is asked for; gives a small picture, or fails when told to.
+class RecordingCursorLoader : public shell::CursorLoader {
+public:
+    mapdata::PointerPicture load(const QString &path) override {
+        loads << path;
+        if (fails)
+            throw mapdata::Failure::invalidPicture();
+        return {QImage(kSizePixels, kSizePixels, QImage::Format_ARGB32), {10, 1}};
+    }
+    static constexpr int kSizePixels = 32;
+    QStringList loads;
+    bool fails = false;
 };
 
 struct DispatchCall {

@@ -14,19 +14,8 @@ class Board : public ::testing::Test, protected fakes::FakeServices {
 protected:
     quiz::Form1 &form1() {
         if (!m_form1) {
-            quiz::Form1Services services = this->services();
-            if (onDisk) {
-                services.files = onDisk;
-                services.appFolder = onDiskFolder;
-            }
-            services.loadCursor = [this](const QString &path) {
-                cursorLoads << path;
-                if (!cursorLoads.isEmpty() && cursorFails)
-                    throw mapdata::Failure::invalidPicture();
-                return mapdata::PointerPicture{QImage(32, 32, QImage::Format_ARGB32), {10, 1}};
-            };
-            services.windowHandle = [] { return std::int32_t(4242); };
-            m_form1 = std::make_unique<quiz::Form1>(design, services);
+            m_form1 = std::make_unique<quiz::Form1>(
+                design, onDisk ? servicesOn(*onDisk, onDiskFolder) : services());
         }
         return *m_form1;
     }
@@ -49,8 +38,6 @@ protected:
     // Real files instead of the in-memory ones, when set before the first load.
     shell::FileSystem *onDisk = nullptr;
     QString onDiskFolder;
-    QStringList cursorLoads;
-    bool cursorFails = false;
 
 private:
     std::unique_ptr<quiz::Form1> m_form1;

@@ -2,7 +2,6 @@
 
 #include "fakes/fakeservices.h"
 #include "mapdata/design/zonetable.h"
-#include "quiz/quizwindow.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +15,7 @@
 class PlayedWindow : public ::testing::Test, protected fakes::FakeServices {
 protected:
     PlayedWindow() {
-        window = std::make_unique<quiz::QuizWindow>(services());
+        window = std::make_unique<fakes::WiredWindow>(services());
         window->loadAndShow();
     }
 
@@ -74,5 +73,5 @@ protected:
         return n;
     }
 
-    std::unique_ptr<quiz::QuizWindow> window;
+    std::unique_ptr<fakes::WiredWindow> window;
 };

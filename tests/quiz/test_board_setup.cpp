@@ -167,21 +167,21 @@ TEST_F(Board, ErrorBoxesNameTheLoadHandlerAndTheLoadGoesOnAfterThem) {
 
 TEST_F(Board, AbsentCursorFileIsNotLoadedNorReported) {
     load();
-    EXPECT_TRUE(cursorLoads.isEmpty());
+    EXPECT_TRUE(cursors.loads.isEmpty());
     EXPECT_TRUE(design.form.mouseIcon().isNull());
 }
 
 TEST_F(Board, PresentCursorFileBecomesTheMouseIconAndABadOneIsReportedAt106) {
     files.files[QStringLiteral("/app/HAND-M.CUR")] = "cursor";
     load();
-    EXPECT_EQ(cursorLoads, QStringList{QStringLiteral("/app/HAND-M.CUR")});
+    EXPECT_EQ(cursors.loads, QStringList{QStringLiteral("/app/HAND-M.CUR")});
     EXPECT_FALSE(design.form.mouseIcon().isNull());
     EXPECT_EQ(design.form.mouseIcon().hotSpot, QPoint(10, 1));
 }
 
 TEST_F(Board, UnreadableCursorFileIsReportedAtLine106AndTheLoadGoesOn) {
     files.files[QStringLiteral("/app/HAND-M.CUR")] = "not a cursor";
-    cursorFails = true;
+    cursors.fails = true;
     load();
     EXPECT_EQ(boxes.errorLines(), std::vector<int>{106});
     EXPECT_EQ(design.form.caption(), QStringLiteral("Tessaline"));

@@ -1,4 +1,6 @@
 // The executable's resources: the application icon file and the Windows resource script.
+#include "shell/version.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -184,16 +186,17 @@ TEST(ResourceScript, CompilesToIconGroupOneAndTheVersionBlockAndNothingElse) {
     const QByteArray &v = version->data;
     const qsizetype fixed = v.indexOf(QByteArray::fromHex("bd04effe"));
     ASSERT_GE(fixed, 0);
-    EXPECT_EQ(u32(v, fixed + 8), 0x00070000u) << "file version 7.0";
+    const quint32 majorMinor = quint32(shell::kVersionMajor) << 16 | quint32(shell::kVersionMinor);
+    EXPECT_EQ(u32(v, fixed + 8), majorMinor) << "file version major.minor";
     EXPECT_EQ(u32(v, fixed + 12), 0u) << "file version .0.0";
-    EXPECT_EQ(u32(v, fixed + 16), 0x00070000u) << "product version 7.0";
+    EXPECT_EQ(u32(v, fixed + 16), majorMinor) << "product version major.minor";
     EXPECT_EQ(u32(v, fixed + 20), 0u);
     EXPECT_EQ(u32(v, fixed + 28), 0u) << "no file flags";
     EXPECT_EQ(u32(v, fixed + 32), 0x4u) << "32-bit Windows";
     EXPECT_EQ(u32(v, fixed + 36), 0x1u) << "an application";
-    for (const char *text :
-         {"040904B0", "CompanyName", "Quelmark", "ProductName", "Tessaline", "FileVersion", "7.00",
-          "ProductVersion", "InternalName", "OriginalFilename", "Tessaline.exe", "Translation"})
+    for (const char *text : {"040904B0", "CompanyName", "Quelmark", "ProductName", "Tessaline",
+                             "FileVersion", shell::kVersionText, "ProductVersion", "InternalName",
+                             "OriginalFilename", "Tessaline.exe", "Translation"})
         EXPECT_TRUE(v.contains(utf16(text))) << text;
     EXPECT_TRUE(v.contains(QByteArray::fromHex("0904b004"))) << "translation 0x0409, 0x04B0";
     EXPECT_FALSE(v.contains(utf16("LegalCopyright")));

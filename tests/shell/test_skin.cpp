@@ -19,7 +19,6 @@ using namespace shell;
 
 namespace {
 
-constexpr std::int32_t kHandle = 4242;
 const char *const kSkinPath = "/app/x/o.cjs";
 
 QByteArray shippedSkin() {
@@ -38,9 +37,7 @@ void writeFile(const QString &path, const QByteArray &bytes) {
 
 class ApplySkinFakes : public ::testing::Test {
 protected:
-    void apply() {
-        ApplySkin(QStringLiteral("/app"), files, design.form, skin, [] { return kHandle; });
-    }
+    void apply() { ApplySkin(QStringLiteral("/app"), files, design.form, skin); }
     mapdata::QuizWindowDesign design;
     fakes::FakeFileSystem files;
     fakes::RecordingSkin skin;
@@ -82,7 +79,7 @@ TEST_F(ApplySkinFakes, MakesTheFiveCallsInOrderWithTheirArguments) {
     EXPECT_EQ(c[4].arguments, QVariantList{true});
     EXPECT_EQ(c[5].kind, QStringLiteral("invoke"));
     EXPECT_EQ(c[5].dispId, 3);
-    EXPECT_EQ(c[5].arguments, QVariantList{kHandle});
+    EXPECT_EQ(c[5].arguments, QVariantList{design.form.hWnd()});
 }
 
 TEST_F(ApplySkinFakes, OptionFlagsKeepEveryBitAlreadySet) {
@@ -162,7 +159,9 @@ protected:
         skinPath = dir.filePath(QStringLiteral("o.cjs"));
         writeFile(skinPath, shippedSkin());
     }
-    std::int32_t handle() { return std::int32_t(window.winId()); }
+    // Past 32 bits, so that a handle cut to 32 bits is a different one.
+    static constexpr mapdata::WindowHandle kHandle = (mapdata::WindowHandle(1) << 32) + 7;
+    mapdata::WindowHandle handle() const { return kHandle; }
     void loadAndApply(std::int32_t options, bool dialogs, bool newControls) {
         skin.invoke(kSkinDispLoadSkin, {skinPath, QString()});
         skin.setProperty(kSkinDispOptions, options);
@@ -175,7 +174,7 @@ protected:
     QString skinPath;
     QWidget window;
     QPushButton *button = nullptr;
-    SkinFramework skin{&window};
+    SkinFramework skin{&window, kHandle};
 };
 
 TEST_F(RealSkin, ControlsOptionStylesTheWindowsControlsButNeverTheWindow) {
@@ -231,6 +230,10 @@ TEST_F(RealSkin, RefusedFileRaisesAndLeavesTheWindowUnskinned) {
 TEST_F(RealSkin, ApplyingToAnotherWindowOrAnUnknownIdIsAFailure) {
     skin.invoke(kSkinDispLoadSkin, {skinPath, QString()});
     EXPECT_THROW(skin.invoke(kSkinDispApplyWindow, {handle() + 1}), mapdata::Failure);
+    EXPECT_THROW(skin.invoke(kSkinDispApplyWindow, {std::uint32_t(handle())}), mapdata::Failure)
+        << "a handle cut to 32 bits";
+    EXPECT_THROW(skin.invoke(kSkinDispApplyWindow, {QStringLiteral("window")}), mapdata::Failure);
+    EXPECT_FALSE(window.testAttribute(Qt::WA_WState_Created)) << "no native window made early";
     EXPECT_THROW(skin.invoke(99, {}), mapdata::Failure);
     EXPECT_THROW(skin.property(99), mapdata::Failure);
     EXPECT_THROW(skin.setProperty(99, 1), mapdata::Failure);
@@ -315,7 +318,7 @@ TEST_F(SkinUrls, SkinNamingAPipeFailsToLoadAtOnceAndTheWindowStaysUnskinned) {
     const QString skinPath = picture(QStringLiteral("o.cjs"));
     writeFile(skinPath, "* { background-image: url(pipe.png); }");
     QWidget window;
-    SkinFramework skin(&window);
+    SkinFramework skin(&window, 1);
     fakes::Watchdog watchdog("loading a skin that names a pipe");
     try {
         skin.LoadSkin(skinPath, QString());
@@ -338,7 +341,7 @@ TEST(SkinPresence, PipeOrLinkToADeviceCountsAsAbsentAndIsNeverRead) {
     EXPECT_FALSE(files.isNormalFile(pipe));
     EXPECT_FALSE(files.isNormalFile(zero));
     QWidget window;
-    SkinFramework skin(&window);
+    SkinFramework skin(&window, 1);
     EXPECT_THROW(skin.LoadSkin(pipe, QString()), mapdata::Failure);
     EXPECT_THROW(skin.LoadSkin(zero, QString()), mapdata::Failure);
 }
@@ -351,7 +354,7 @@ TEST(SkinFile, OversizedOrHundredThousandLineSkinFailsToLoadAtOnce) {
     huge += QByteArray(SkinFramework::kMaxSkinFileBytes, '\n');
     writeFile(path, huge);
     QWidget window;
-    SkinFramework skin(&window);
+    SkinFramework skin(&window, 1);
     fakes::Watchdog watchdog("a large skin");
     EXPECT_THROW(skin.LoadSkin(path, QString()), mapdata::Failure);
     writeFile(path, fakes::manyLines(100000));

@@ -1,7 +1,6 @@
 // Many games and Restarts through real mouse events on the real window: nothing may grow,
 // and every reset must deal exactly the board that the load dealt.
-#include "fakes/fakes.h"
-#include "quiz/quizwindow.h"
+#include "fakes/fakeservices.h"
 #include "soak/boardpoints.h"
 
 #include <gtest/gtest.h>
@@ -56,23 +55,11 @@ void PrintTo(const ControlState &s, std::ostream *os) {
         << s.caption.toStdString() << "' bold=" << s.bold;
 }
 
-// The offscreen platform warns on every grab of the mouse, thousands of times here.
-void quietGrabWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message) {
-    if (!message.contains(QLatin1String("does not support grabbing")))
-        qt_message_output(type, context, message);
-}
-
-class Soak : public ::testing::Test {
+class Soak : public ::testing::Test, protected fakes::OnRealFiles {
 protected:
     void SetUp() override {
-        qInstallMessageHandler(quietGrabWarnings);
-        quiz::Form1Services services;
-        services.appFolder = QStringLiteral(TESSALINE_ASSETS_DIR);
-        services.messageBoxes = &boxes;
-        services.wmp1 = &sounds;
-        services.launcher = &launcher;
-        services.SkinFramework1 = &skin;
-        window = std::make_unique<quiz::QuizWindow>(services);
+        window =
+            std::make_unique<fakes::WiredWindow>(services(QStringLiteral(TESSALINE_ASSETS_DIR)));
         window->loadAndShow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window->widget()));
         ASSERT_TRUE(boxes.calls.empty()) << boxes.calls.front().prompt.toStdString();
@@ -113,8 +100,8 @@ protected:
         EXPECT_EQ(now.placedCount, 0) << after << ' ' << round;
         EXPECT_EQ(now.liveControls, dealt.liveControls) << after << ' ' << round;
         EXPECT_EQ(now.controls, dealt.controls) << after << ' ' << round;
-        EXPECT_TRUE(now.picture == dealt.picture) << "the board looks different " << after << ' '
-                                                  << round;
+        EXPECT_TRUE(now.picture == dealt.picture)
+            << "the board looks different " << after << ' ' << round;
     }
 
     // Picks up name item from the pool and lets it go at a pixel, as a hand would.
@@ -145,11 +132,7 @@ protected:
         QPoint right;
         QPoint wrong;
     };
-    fakes::RecordingMessageBoxes boxes;
-    fakes::RecordingSoundPlayer sounds;
-    fakes::RecordingLauncher launcher;
-    fakes::RecordingSkin skin;
-    std::unique_ptr<quiz::QuizWindow> window;
+    std::unique_ptr<fakes::WiredWindow> window;
     std::vector<Way> ways;
     BoardState dealt;
 };

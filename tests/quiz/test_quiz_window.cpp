@@ -34,7 +34,7 @@ int whitePixelsIn(const QImage &image, const TwipsRect &rect) {
 class QuizWindowOnScreen : public ::testing::Test, protected fakes::FakeServices {
 protected:
     QuizWindowOnScreen() {
-        window = std::make_unique<quiz::QuizWindow>(services());
+        window = std::make_unique<fakes::WiredWindow>(services());
         window->loadAndShow();
     }
 
@@ -46,7 +46,7 @@ protected:
         return image;
     }
 
-    std::unique_ptr<quiz::QuizWindow> window;
+    std::unique_ptr<fakes::WiredWindow> window;
 };
 
 } // namespace

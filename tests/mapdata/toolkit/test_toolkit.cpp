@@ -1,7 +1,10 @@
 #include "mapdata/toolkit/failure.h"
 #include "mapdata/toolkit/form.h"
+#include "mapdata/toolkit/formwidget.h"
 
 #include <gtest/gtest.h>
+
+#include <QPushButton>
 
 #include <vector>
 
@@ -158,4 +161,22 @@ TEST_F(SmallWindow, UnloadRunsTheHandlerAndHonoursCancel) {
     EXPECT_TRUE(form.isUnloaded());
     form.unload();
     EXPECT_EQ(unloads, 2);
+}
+
+TEST(FormWidgetPlaces, APlacedControlCoversTheFormOnlyWhileItIsShown) {
+    mapdata::Form form(QStringLiteral("Form1"), {3000, 3000});
+    mapdata::ControlArray &zones = form.addArray(QStringLiteral("zones"));
+    mapdata::Control &zone = zones.addDesignElement(mapdata::ControlKind::Image, 0);
+    zone.setRect({0, 0, 3000, 3000});
+    mapdata::FormWidget widget(form);
+    auto *button = new QPushButton(&widget);
+    widget.placeChild(button, QStringLiteral("PushButton1"), {600, 600, 600, 600});
+    EXPECT_EQ(button->objectName(), QStringLiteral("PushButton1"));
+    EXPECT_EQ(button->geometry(), QRect(40, 40, 40, 40));
+    EXPECT_EQ(form.hitTest({800, 800}), nullptr) << "shown with the window";
+    EXPECT_EQ(form.hitTest({300, 300}), &zone);
+    button->hide();
+    EXPECT_EQ(form.hitTest({800, 800}), &zone);
+    button->show();
+    EXPECT_EQ(form.hitTest({800, 800}), nullptr);
 }

@@ -2,7 +2,9 @@
 // and the start-up draw, first with recording fakes, then with the real components.
 #include "quiz/boardfixture.h"
 #include "quiz/quizwindow.h"
+#include "shell/qtplatform.h"
 #include "shell/skinframework.h"
+#include "shell/version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +24,7 @@ TEST_F(Board, WithTheSkinPresentTheFiveCallsAreMadeAndTheWindowStillEndsWhite) {
     ASSERT_EQ(skin.calls.size(), 6u);
     EXPECT_EQ(skin.calls.front().dispId, shell::kSkinDispLoadSkin);
     EXPECT_EQ(skin.calls.back().dispId, shell::kSkinDispApplyWindow);
-    EXPECT_EQ(skin.calls.back().arguments, QVariantList{4242});
+    EXPECT_EQ(skin.calls.back().arguments, QVariantList{design.form.hWnd()});
     EXPECT_EQ(design.form.backColor(), mapdata::kColorWhite);
     EXPECT_EQ(design.labels(0).backColor(), mapdata::kColorButtonFace);
 }
@@ -51,7 +53,7 @@ TEST_F(Board, LoadGivesTheWindowItsCaptionIconAndTheApplicationItsIdentity) {
     EXPECT_EQ(design.form.caption(), QStringLiteral("Tessaline"));
     EXPECT_FALSE(design.form.icon().isNull());
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaline"));
-    EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("7.00"));
+    EXPECT_EQ(QCoreApplication::applicationVersion(), QString::fromLatin1(shell::kVersionText));
     EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Quelmark"));
 }
 
@@ -101,19 +103,24 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    // Made as main() makes it, with the real skin, cursor reader and file system.
     quiz::QuizWindow &window() {
         if (!m_window) {
-            quiz::Form1Services services;
-            services.appFolder = dir.path();
-            services.messageBoxes = &boxes;
-            services.wmp1 = &sounds;
-            services.clock = &clock;
-            services.random = &random;
-            services.launcher = &launcher;
-            m_window = std::make_unique<quiz::QuizWindow>(services);
+            m_window = std::make_unique<quiz::QuizWindow>();
+            m_skin = std::make_unique<shell::SkinFramework>(&m_window->widget(),
+                                                            m_window->design().form.hWnd());
+            m_form1 = std::make_unique<quiz::Form1>(
+                m_window->design(), quiz::Form1Services{dir.path(), boxes, sounds, files, clock,
+                                                        random, launcher, *m_skin, cursors});
+            m_window->connectHandlers(*m_form1);
         }
         return *m_window;
     }
+    quiz::Form1 &form1() {
+        window();
+        return *m_form1;
+    }
+    void load() { form1().Form_Load(); }
 
     QTemporaryDir dir;
     fakes::RecordingMessageBoxes boxes;
@@ -121,13 +128,17 @@ protected:
     fakes::FakeClock clock;
     fakes::ScriptedRandom random;
     fakes::RecordingLauncher launcher;
+    shell::QtFileSystem files;
+    shell::CursorFileLoader cursors;
 
 private:
     std::unique_ptr<quiz::QuizWindow> m_window;
+    std::unique_ptr<shell::SkinFramework> m_skin;
+    std::unique_ptr<quiz::Form1> m_form1;
 };
 
 TEST_F(StartUpFolder, ShippedSkinStylesTheButtonsAndTheWindowIsPaintedWhite) {
-    window().load();
+    load();
     EXPECT_TRUE(boxes.calls.empty());
     EXPECT_FALSE(window().PushButton1().styleSheet().isEmpty());
     EXPECT_EQ(window().PushButton2().styleSheet(), window().PushButton1().styleSheet());
@@ -142,7 +153,7 @@ TEST_F(StartUpFolder, SkinOfRandomBytesIsReportedAt102AndTheWindowOpensUnskinned
     for (char &byte : noise)
         byte = char(generator.bounded(256));
     write(QStringLiteral("x/o.cjs"), noise);
-    window().load();
+    load();
     EXPECT_EQ(boxes.errorLines(), std::vector<int>{102});
     EXPECT_TRUE(window().PushButton1().styleSheet().isEmpty());
     EXPECT_EQ(window().design().form.backColor(), mapdata::kColorWhite);
@@ -150,19 +161,19 @@ TEST_F(StartUpFolder, SkinOfRandomBytesIsReportedAt102AndTheWindowOpensUnskinned
 }
 
 TEST_F(StartUpFolder, PointerSettingCustomShowsTheHandWithItsHotSpot) {
-    window().load();
-    window().form1().PushButton1_MouseMove();
+    load();
+    form1().PushButton1_MouseMove();
     const QCursor cursor = window().widget().cursor();
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
     EXPECT_EQ(cursor.hotSpot(), QPoint(10, 1));
     EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
-    window().form1().Form_MouseMove();
+    form1().Form_MouseMove();
     EXPECT_NE(window().widget().cursor().shape(), Qt::BitmapCursor);
 }
 
 TEST_F(StartUpFolder, CursorFileThatIsNoCursorIsReportedAt106) {
     write(QStringLiteral("HAND-M.CUR"), "MZ not a cursor at all");
-    window().load();
+    load();
     EXPECT_EQ(boxes.errorLines(), std::vector<int>{106});
     EXPECT_TRUE(window().design().form.mouseIcon().isNull());
     EXPECT_EQ(window().design().form.caption(), QStringLiteral("Tessaline"));

@@ -1,4 +1,4 @@
-#include "boardfixture.h"
+#include "quiz/boardfixture.h"
 
 #include "mapdata/design/quizwindowdesign.h"
 
