@@ -50,17 +50,31 @@ qtshadertools_options=()
 qtmultimedia_options=(
     # Windows Media Foundation is the backend; no ffmpeg or GStreamer exists here.
     -DFEATURE_ffmpeg=OFF -DFEATURE_gstreamer=OFF
+    # The spatial-audio module is not used.
+    -DFEATURE_spatialaudio=OFF
 )
+
+# Changes to a stage's source before it is configured.
+patch_qtbase() { :; }
+patch_qtshadertools() { :; }
+patch_qtmultimedia() {
+    # FindWMF asks for Mf, Mfplat, Propsys...: names that match the Windows SDK's file
+    # names only on a file system that ignores case. MinGW's are lower case. Qt installs
+    # this module, so programs built against this Qt find the libraries the same way.
+    sed -i -E 's/^find_library\((WMF_[A-Z]+_LIBRARY) ([A-Za-z]+) /find_library(\1 NAMES \2 \L\2\E /' \
+        cmake/FindWMF.cmake
+}
 
 version_of() { dpkg-query -W -f='${Version}' "$1"; }
 
 stamp_text() { # stage
     local options="${1}_options[*]"
-    printf '%s %s\nmingw g++ %s\ntoolchain %s\noptions %s %s\n' \
+    printf '%s %s\nmingw g++ %s\ntoolchain %s\noptions %s %s\npatch %s\n' \
         "$1" "$(version_of "${host_package[$1]}")" \
         "$(x86_64-w64-mingw32-g++-posix -dumpfullversion)" \
         "$(sha256sum <"$toolchain" | cut -c1-16)" \
-        "${common_options[*]}" "${!options:-}"
+        "${common_options[*]}" "${!options:-}" \
+        "$(declare -f "patch_$1" | sha256sum | cut -c1-16)"
 }
 stamp_file() { echo "$prefix/tessaline-qt-build/$1.txt"; }
 stage_is_built() { [ -f "$(stamp_file "$1")" ] && [ "$(cat "$(stamp_file "$1")")" = "$(stamp_text "$1")" ]; }
@@ -102,6 +116,7 @@ for stage in "${todo[@]}"; do
     version="$(version_of "${host_package[$stage]}")"
     (cd "$work" && apt-get source --download-only "$package=$version" &&
         dpkg-source --no-check -x "${package}_${version#*:}.dsc" "src-$stage" >/dev/null)
+    (cd "$work/src-$stage" && "patch_$stage")
     rm -f "$(stamp_file "$stage")"
     options="${stage}_options[@]"
     if [ "$stage" = qtbase ]; then
