@@ -11,10 +11,7 @@ using namespace mapdata;
 
 QuizWindow::QuizWindow() : m_widget(std::make_unique<FormWidget>(m_design.form)) {
     FormWidget &w = *m_widget;
-    QFont windowFont(QString::fromLatin1(kWindowFontFamily));
-    windowFont.setPixelSize(pointsToPixels(kWindowFontPoints));
-    windowFont.setBold(true);
-    w.setFont(windowFont);
+    w.setFont(toQFont({QString::fromLatin1(kWindowFontFamily), kWindowFontPoints, true}));
 
     // Text1 comes first in the tab order, so it takes the focus; it lies beyond the
     // right edge where nobody sees it.

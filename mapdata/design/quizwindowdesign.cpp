@@ -3,6 +3,7 @@
 #include "mapdata/design/rawpicture.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QImageReader>
 #include <QResource>
 
@@ -99,6 +100,13 @@ QImage applicationIconPicture() {
     return image;
 }
 
+void addFontStandIns() {
+    QFont::insertSubstitutions(QString::fromLatin1(kWindowFontFamily),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    QFont::insertSubstitutions(QString::fromLatin1(kMapLabelFontFamily),
+                               {QStringLiteral("Liberation Sans Narrow")});
+}
+
 QuizWindowDesign::QuizWindowDesign()
     : form(QStringLiteral("Form1"), QSize(kClientWidthTwips, kClientHeightTwips)),
       labels(form.addArray(QStringLiteral("labels"))),
@@ -106,6 +114,7 @@ QuizWindowDesign::QuizWindowDesign()
       shape(form.addArray(QStringLiteral("shape"))),
       piccoor(form.addArray(QStringLiteral("piccoor"))),
       imgCapital(form.addArray(QStringLiteral("imgCapital"))) {
+    addFontStandIns();
     form.setCaption(QStringLiteral("Form1"));
     form.setBackColor(kColorWhite);
 

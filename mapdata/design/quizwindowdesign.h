@@ -33,6 +33,10 @@ constexpr double kPoolFontPoints = 11.25;
 constexpr double kMapLabelFontPoints = 8.25;
 constexpr double kButtonFontPoints = 11.25;
 
+// Where Arial or Arial Narrow is missing (Wine, a bare Linux), faces drawn to the same
+// metrics stand in for them, so every name still fits the room its label gives it.
+void addFontStandIns();
+
 extern const char *const kDesignPoolCaption; // "Label3"
 extern const char *const kDesignMapCaption;  // thirteen asterisks
 extern const char *const kInstructionsHeading;
@@ -57,6 +61,7 @@ QImage applicationIconPicture();
 // the load handler.
 class QuizWindowDesign {
 public:
+    // Also registers the stand-ins for the window's fonts (addFontStandIns()).
     QuizWindowDesign();
 
     Form form;

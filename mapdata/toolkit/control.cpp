@@ -1,8 +1,17 @@
 #include "mapdata/toolkit/control.h"
 
 #include "mapdata/toolkit/form.h"
+#include "mapdata/toolkit/units.h"
 
 namespace mapdata {
+
+QFont toQFont(const FontSpec &style) {
+    QFont font(style.family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pointsToPixels(style.sizePoints));
+    font.setBold(style.bold);
+    return font;
+}
 
 Control::Control(Form &form, ControlKind kind, QString name, int index)
     : m_form(form), m_kind(kind), m_name(std::move(name)), m_index(index) {}

@@ -3,6 +3,7 @@
 #include "mapdata/toolkit/colors.h"
 #include "mapdata/toolkit/units.h"
 
+#include <QFont>
 #include <QImage>
 #include <QString>
 
@@ -25,6 +26,11 @@ struct FontSpec {
     double sizePoints = 9.0;
     bool bold = false;
 };
+
+// The font that draws a FontSpec: its size in pixels, so that it never follows the
+// screen's resolution, and a sans-serif hint for the face that stands in when the family
+// is missing.
+QFont toQFont(const FontSpec &style);
 
 // A windowless control: drawn by the form itself, below every windowed control.
 // One class serves labels, image controls and rectangle shapes; the kind picks

@@ -118,10 +118,7 @@ const QFont &FormWidget::fontFor(const FontSpec &style) {
                         (style.bold ? QLatin1String("/b") : QLatin1String("/r"));
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {
-        QFont font(style.family);
-        font.setPixelSize(pointsToPixels(style.sizePoints));
-        font.setBold(style.bold);
-        it = m_fonts.insert(key, font);
+        it = m_fonts.insert(key, toQFont(style));
     }
     return *it;
 }

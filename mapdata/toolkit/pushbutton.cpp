@@ -14,10 +14,7 @@ PushButton::PushButton(QWidget *parent) : QPushButton(parent) {
 }
 
 void PushButton::setFontSpec(const FontSpec &style) {
-    QFont f(style.family);
-    f.setPixelSize(pointsToPixels(style.sizePoints));
-    f.setBold(style.bold);
-    setFont(f);
+    setFont(toQFont(style));
 }
 
 void PushButton::setColors(OleColor backColor, OleColor foreColor) {

@@ -83,7 +83,8 @@ TEST(ItemFileDecoding, ReadsTheAnsiCodePageOnWindows) {
     constexpr UINT kWesternEuropean = 1252;
     if (GetACP() != kWesternEuropean)
         GTEST_SKIP() << "the ANSI code page here is " << GetACP();
-    EXPECT_EQ(readAllLines("Bogot\xe1,Colombia\r\nAsunci\xf3n"),
-              (QStringList{QStringLiteral("Bogot\u00e1,Colombia"), QStringLiteral("Asunci\u00f3n")}));
+    EXPECT_EQ(
+        readAllLines("Bogot\xe1,Colombia\r\nAsunci\xf3n"),
+        (QStringList{QStringLiteral("Bogot\u00e1,Colombia"), QStringLiteral("Asunci\u00f3n")}));
 }
 #endif

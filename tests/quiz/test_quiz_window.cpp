@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTest>
 
@@ -239,4 +241,28 @@ TEST(QuizWindowDesignStacking, ControlsAreStackedAsDesignedFrontToBack) {
     expected << QStringLiteral("Image2") << QStringLiteral("Label1") << QStringLiteral("Label2")
              << QStringLiteral("Image3") << QStringLiteral("Image1");
     EXPECT_EQ(frontToBack, expected);
+}
+
+// A face wider than Arial (the fallback for a missing font) wraps a name onto a line more
+// than its label has room for, and the label cuts it off: "North Atlantic Ocean" in the
+// pool did, under Wine without Arial.
+TEST_F(QuizWindowOnScreen, EveryNameFitsItsPoolLabelAndItsMapLabel) {
+    const QuizWindowDesign &d = window->design();
+    for (int i = 0; i < kItemCount; ++i) {
+        const QString name = QString::fromLatin1(kItemTable[std::size_t(i)].name);
+        // A placed name is shown in bold.
+        FontSpec mapFont = d.maplabel(i).font();
+        mapFont.bold = true;
+        for (const auto &[font, rect] : {std::pair{d.labels(i).font(), d.labels(i).rect()},
+                                         std::pair{mapFont, d.maplabel(i).rect()}}) {
+            const QRectF room = rect.toPixels();
+            const QRectF used =
+                QFontMetricsF(toQFont(font))
+                    .boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, name);
+            EXPECT_TRUE(room.contains(used))
+                << name.toStdString() << " in " << QFontInfo(toQFont(font)).family().toStdString()
+                << ": needs " << used.width() << " x " << used.height() << ", has " << room.width()
+                << " x " << room.height();
+        }
+    }
 }
