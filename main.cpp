@@ -1,6 +1,7 @@
 #include "mapdata/media/mediabackend.h"
 #include "quiz/form1.h"
 #include "quiz/quizwindow.h"
+#include "shell/fontwarmup.h"
 #include "shell/qtservices.h"
 
 #include <QApplication>
@@ -12,7 +13,9 @@
 int main(int argc, char *argv[]) {
     // The media backend is chosen before the application object exists.
     mapdata::selectMediaBackend();
+    shell::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     quiz::QuizWindow window;
     shell::QtServices qt(window.widget());
     quiz::Form1 form1(window.design(), {qt.appFolder, qt.messageBoxes, *qt.player, qt.files,

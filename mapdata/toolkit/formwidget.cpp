@@ -18,6 +18,9 @@ constexpr int kMaxPaintedChars = 2000;
 // Pictures scaled for the screen are kept; a bound keeps a changing screen scale from growing it.
 constexpr int kMaxScaledPictures = 64;
 constexpr int kDragOutlineWidthPixels = 2;
+// A picture whose columns are all alike is scaled to a strip this wide and tiled across its
+// place: the same pixels, without a full-size copy kept for the run.
+constexpr int kStripTileWidthPixels = 32;
 
 QRect toDirtyPixels(const TwipsRect &rect) {
     const QRectF px = rect.toPixels();
@@ -137,6 +140,41 @@ const QPixmap &FormWidget::scaledPicture(const QImage &image, QSize deviceSize) 
     return *it;
 }
 
+bool FormWidget::hasEqualColumns(const QImage &image) {
+    auto it = m_equalColumns.constFind(image.cacheKey());
+    if (it != m_equalColumns.constEnd())
+        return *it;
+    if (m_equalColumns.size() >= kMaxScaledPictures)
+        m_equalColumns.clear();
+    bool equal = image.depth() == 32;
+    for (int y = 0; equal && y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+        for (int x = 1; x < image.width(); ++x) {
+            if (row[x] != row[0]) {
+                equal = false;
+                break;
+            }
+        }
+    }
+    m_equalColumns.insert(image.cacheKey(), equal);
+    return equal;
+}
+
+void FormWidget::drawStretched(QPainter &painter, const QRect &target, const QImage &image,
+                               QSize deviceSize) {
+    // Smooth scaling mixes only equal pixels across a row of such a picture, so a narrow strip
+    // scaled the same way holds every column of the full one. Taken only when scaling up, and
+    // at scale one, where a strip pixel is a screen pixel.
+    if (deviceSize == target.size() && deviceSize.width() > kStripTileWidthPixels &&
+        image.width() <= kStripTileWidthPixels && image.height() <= deviceSize.height() &&
+        hasEqualColumns(image)) {
+        painter.drawTiledPixmap(
+            target, scaledPicture(image, QSize(kStripTileWidthPixels, deviceSize.height())));
+        return;
+    }
+    painter.drawPixmap(target, scaledPicture(image, deviceSize));
+}
+
 void FormWidget::paintControl(QPainter &painter, const Control &control, qreal dpr) {
     const QRectF rect = control.rect().toPixels();
     switch (control.kind()) {
@@ -173,7 +211,7 @@ void FormWidget::paintControl(QPainter &painter, const Control &control, qreal d
             if (dpr == 1.0 && source.size() == deviceSize)
                 painter.drawImage(target.topLeft(), source);
             else
-                painter.drawPixmap(target, scaledPicture(source, deviceSize));
+                drawStretched(painter, target, source, deviceSize);
         } else {
             painter.drawImage(rect.topLeft(), picture);
         }

@@ -44,12 +44,17 @@ protected:
 private:
     void paintControl(QPainter &painter, const Control &control, qreal devicePixelRatio);
     const QPixmap &scaledPicture(const QImage &image, QSize deviceSize);
+    void drawStretched(QPainter &painter, const QRect &target, const QImage &image,
+                       QSize deviceSize);
+    bool hasEqualColumns(const QImage &image);
     const QFont &fontFor(const FontSpec &style);
     void updateCursor();
 
     Form &m_form;
     QHash<QString, QFont> m_fonts;
     QHash<QString, QPixmap> m_scaled;
+    // Per picture: whether all its columns are alike (a vertical gradient strip).
+    QHash<qint64, bool> m_equalColumns;
     // The icon last given to the window, so an unchanged one is not converted again.
     qint64 m_iconKey = 0;
     bool m_painted = false;

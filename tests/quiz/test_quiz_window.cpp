@@ -199,6 +199,43 @@ TEST(StretchedPicture, LoadsItsLargeCopyOnlyWhenAScreenScalesItUp) {
     }
 }
 
+// A strip whose rows are each one colour is drawn as a narrow scaled strip repeated across;
+// that must give exactly the pixels of the whole picture scaled smoothly, for the window's
+// panel and for a strip that changes colour at every row.
+TEST(StretchedPicture, AStripOfOneColourPerRowDrawsAsTheSmoothlyScaledWhole) {
+    QImage steps(22, 40, QImage::Format_RGB32);
+    for (int y = 0; y < steps.height(); ++y)
+        for (int x = 0; x < steps.width(); ++x)
+            steps.setPixel(x, y, qRgb((y * 97) % 256, (y * 31) % 256, 255 - y * 5));
+    const TwipsRect places[] = {kImage3Rect, {150, 150, 6285, 10815}, {0, 0, 3000, 1500}};
+    for (const QImage &picture : {panelPicture(), steps}) {
+        for (const TwipsRect &place : places) {
+            Form form(QStringLiteral("Strip"), QSize(kClientWidthTwips, kClientHeightTwips));
+            form.setBackColor(kColorWhite);
+            Control &image = form.addControl(ControlKind::Image, QStringLiteral("Image3"));
+            image.setRect(place);
+            image.setPicture(picture);
+            image.setStretched(true);
+            FormWidget widget(form);
+            QImage frame(widget.size(), QImage::Format_RGB32);
+            QPainter painter(&frame);
+            widget.paintForm(painter, widget.rect());
+            painter.end();
+
+            QImage expected(widget.size(), QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            QPainter reference(&expected);
+            const QRect target = place.toPixels().toRect();
+            reference.drawImage(
+                target.topLeft(),
+                picture.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            reference.end();
+            EXPECT_EQ(frame, expected) << target.x() << "," << target.y() << " " << target.width()
+                                       << "x" << target.height();
+        }
+    }
+}
+
 TEST_F(QuizWindowOnScreen, FocusSinkHoldsTheFocusOutOfSight) {
     QWidget &w = window->widget();
     QApplication::setActiveWindow(&w);
