@@ -63,6 +63,14 @@ patch_qtmultimedia() {
     # this module, so programs built against this Qt find the libraries the same way.
     sed -i -E 's/^find_library\((WMF_[A-Z]+_LIBRARY) ([A-Za-z]+) /find_library(\1 NAMES \2 \L\2\E /' \
         cmake/FindWMF.cmake
+    # Likewise the sources include <Mferror.h>, <Dbt.h>...: MinGW's headers are lower case.
+    local include=/usr/x86_64-w64-mingw32/include header
+    grep -rhoE '#include <[A-Za-z0-9_]+\.h>' src | sed -E 's/#include <(.*)>/\1/' | sort -u |
+        while read -r header; do
+            if [ ! -e "$include/$header" ] && [ -e "$include/${header,,}" ]; then
+                grep -rlF "<$header>" src | xargs sed -i "s|<$header>|<${header,,}>|g"
+            fi
+        done
 }
 
 version_of() { dpkg-query -W -f='${Version}' "$1"; }
