@@ -63,14 +63,26 @@ patch_qtmultimedia() {
     # this module, so programs built against this Qt find the libraries the same way.
     sed -i -E 's/^find_library\((WMF_[A-Z]+_LIBRARY) ([A-Za-z]+) /find_library(\1 NAMES \2 \L\2\E /' \
         cmake/FindWMF.cmake
-    # Likewise the sources include <Mferror.h>, <Dbt.h>...: MinGW's headers are lower case.
-    local include=/usr/x86_64-w64-mingw32/include header
-    grep -rhoE '#include <[A-Za-z0-9_]+\.h>' src | sed -E 's/#include <(.*)>/\1/' | sort -u |
-        while read -r header; do
-            if [ ! -e "$include/$header" ] && [ -e "$include/${header,,}" ]; then
-                grep -rlF "<$header>" src | xargs sed -i "s|<$header>|<${header,,}>|g"
-            fi
+    # Likewise the sources include <Mferror.h>, "QUrl.h"...: MinGW's headers and Qt's are
+    # lower case. A mixed-case name that names no file is lowered where the lower-case one
+    # exists.
+    local include=/usr/x86_64-w64-mingw32/include header lower
+    grep -rhoE '#include [<"][A-Za-z0-9_]+\.h[>"]' src | sed -E 's/#include [<"](.*)[>"]/\1/' |
+        sort -u | while read -r header; do
+            lower="${header,,}"
+            [ "$header" = "$lower" ] && continue
+            [ -n "$(find src "$include" -name "$header" -print -quit)" ] && continue
+            [ -e "$include/$lower" ] || [ -n "$(find "$prefix/include" -name "$lower" -print -quit)" ] ||
+                continue
+            grep -rlE "#include [<\"]$header[>\"]" src |
+                xargs sed -i -E "s/(#include [<\"])$header([>\"])/\1$lower\2/"
         done
+    # The Windows camera's image capture saves on a QtConcurrent thread; this Qt is built
+    # without Qt Concurrent (nothing else needs it), so a plain QThread does the same.
+    perl -0pi -e 's{#include <QtConcurrent/qtconcurrentrun.h>}{#include <QtCore/qthread.h>};
+        s{\(void\)QtConcurrent::run\((.*?)\);}{{ QThread *saver = QThread::create($1);
+            QObject::connect(saver, &QThread::finished, saver, &QObject::deleteLater);
+            saver->start(); }}s' src/plugins/multimedia/windows/mediacapture/qwindowsimagecapture.cpp
 }
 
 version_of() { dpkg-query -W -f='${Version}' "$1"; }
