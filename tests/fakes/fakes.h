@@ -56,17 +56,27 @@ private:
     QString m_url;
 };
 
+// On Windows the program joins the application folder and its relative names with
+// backslashes ("/app\items.txt"). The fakes key and record paths with forward slashes, so
+// that a test names a file the same way on every platform.
+inline QString withSlashes(QString path) {
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
 // Files held in memory; folders and unreadable files can be named too.
 class FakeFileSystem : public shell::FileSystem {
 public:
-    bool hasModificationTime(const QString &path) const override {
+    bool hasModificationTime(const QString &anyPath) const override {
+        const QString path = withSlashes(anyPath);
         return files.contains(path) || folders.contains(path) || unreadable.contains(path) ||
                notRegular.contains(path);
     }
-    bool isNormalFile(const QString &path) const override {
+    bool isNormalFile(const QString &anyPath) const override {
+        const QString path = withSlashes(anyPath);
         return (files.contains(path) || unreadable.contains(path)) && !hidden.contains(path);
     }
-    shell::FileHead readFile(const QString &path, qsizetype maxBytes) const override {
+    shell::FileHead readFile(const QString &anyPath, qsizetype maxBytes) const override {
+        const QString path = withSlashes(anyPath);
         if (folders.contains(path) || notRegular.contains(path))
             throw mapdata::Failure::pathFileAccessError();
         if (unreadable.contains(path))
@@ -118,7 +128,7 @@ public:
 class RecordingCursorLoader : public shell::CursorLoader {
 public:
     mapdata::PointerPicture load(const QString &path) override {
-        loads << path;
+        loads << withSlashes(path);
         if (fails)
             throw mapdata::Failure::invalidPicture();
         return {QImage(kSizePixels, kSizePixels, QImage::Format_ARGB32), {10, 1}};

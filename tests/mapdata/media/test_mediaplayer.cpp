@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
@@ -66,11 +67,13 @@ void processEventsFor(int ms) {
     processEventsUntil([] { return false; }, ms);
 }
 
-// Whether a library whose name contains part is mapped into this process (Linux only).
+#ifdef Q_OS_LINUX
+// Whether a library whose name contains part is mapped into this process.
 bool isMapped(const char *part) {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(part);
 }
+#endif
 
 class MediaPlayerTest : public ::testing::Test {
 protected:
@@ -106,15 +109,18 @@ TEST_F(MediaPlayerTest, ChoosesABackendOnlyWhereOneIsNeededAndKeepsTheUsersChoic
 }
 
 TEST_F(MediaPlayerTest, ResolvesPathsAndURLs) {
+    // Absolute as the platform writes it: "/a" is "Z:/a" under Wine.
+    const auto absolute = [](const QString &p) {
+        return QUrl::fromLocalFile(QFileInfo(p).absoluteFilePath());
+    };
     const QString path = sound("correct.wma");
-    EXPECT_EQ(MediaPlayer::resolve(path), QUrl::fromLocalFile(path));
-    EXPECT_EQ(MediaPlayer::resolve(QUrl::fromLocalFile(path).toString()),
-              QUrl::fromLocalFile(path));
+    EXPECT_EQ(MediaPlayer::resolve(path), absolute(path));
+    EXPECT_EQ(MediaPlayer::resolve(QUrl::fromLocalFile(path).toString()), absolute(path));
     EXPECT_EQ(
         MediaPlayer::resolve(QStringLiteral("sounds/x.wma")),
         QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("sounds/x.wma"))));
     EXPECT_EQ(MediaPlayer::resolve(QStringLiteral("/a/b/../c.wma")),
-              QUrl::fromLocalFile(QStringLiteral("/a/c.wma")));
+              absolute(QStringLiteral("/a/c.wma")));
     EXPECT_EQ(MediaPlayer::resolve(QStringLiteral("qrc:/sounds/x.wma")),
               QUrl(QStringLiteral("qrc:/sounds/x.wma")));
     EXPECT_TRUE(MediaPlayer::resolve(QStringLiteral("  ")).isEmpty());
