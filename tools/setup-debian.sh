@@ -16,11 +16,13 @@ extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
 
 # The Windows cross-build and its checks under Wine, asked for with --windows: MinGW-w64,
 # the host Qt tools the Windows Qt build runs (shader baker included), GoogleTest's source,
-# Wine, and what the checks drive it with.
+# Wine, and what the checks drive it with. Wine's Media Foundation resampler, which Qt's
+# Windows audio output goes through, runs on GStreamer's base plugins.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build dpkg-dev
          qt6-shadertools-dev qt6-shader-baker googletest
          wine wine64 xvfb xauth xdotool x11-utils icoutils zip unzip
-         pulseaudio pulseaudio-utils sox)
+         pulseaudio pulseaudio-utils sox
+         gstreamer1.0-plugins-base)
 
 for option in "$@"; do
     case "$option" in

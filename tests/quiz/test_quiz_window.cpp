@@ -284,6 +284,8 @@ TEST(QuizWindowDesignStacking, ControlsAreStackedAsDesignedFrontToBack) {
 // than its label has room for, and the label cuts it off: "North Atlantic Ocean" in the
 // pool did, under Wine without Arial.
 TEST_F(QuizWindowOnScreen, EveryNameFitsItsPoolLabelAndItsMapLabel) {
+    if (QFontInfo(toQFont({})).family().isEmpty())
+        GTEST_SKIP() << "this platform plugin finds no fonts at all (offscreen on Windows)";
     const QuizWindowDesign &d = window->design();
     for (int i = 0; i < kItemCount; ++i) {
         const QString name = QString::fromLatin1(kItemTable[std::size_t(i)].name);

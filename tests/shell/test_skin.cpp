@@ -20,8 +20,8 @@ using namespace shell;
 
 namespace {
 
-// The skin's path as the program names it: the relative name keeps its backslashes on Windows.
-const QString kSkinPath = appPath(QStringLiteral("/app"), kSkinFileName);
+// As the fakes name it; the program joins it with backslashes on Windows.
+const QString kSkinPath = QStringLiteral("/app/x/o.cjs");
 
 QByteArray shippedSkin() {
     QFile file(QStringLiteral(TESSALINE_ASSETS_DIR "/x/o.cjs"));
@@ -68,7 +68,8 @@ TEST_F(ApplySkinFakes, MakesTheFiveCallsInOrderWithTheirArguments) {
     const auto &c = skin.calls;
     EXPECT_EQ(c[0].kind, QStringLiteral("invoke"));
     EXPECT_EQ(c[0].dispId, 2);
-    EXPECT_EQ(c[0].arguments, (QVariantList{kSkinPath, QString()}));
+    EXPECT_EQ(c[0].arguments,
+              (QVariantList{appPath(QStringLiteral("/app"), kSkinFileName), QString()}));
     EXPECT_EQ(c[1].kind, QStringLiteral("get"));
     EXPECT_EQ(c[1].dispId, 1);
     EXPECT_EQ(c[2].kind, QStringLiteral("set"));

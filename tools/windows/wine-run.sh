@@ -11,4 +11,8 @@ if [ -z "${WINEPREFIX:-}" ]; then
     export WINEPREFIX
     trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 fi
+# A crash ends the program with a backtrace on stderr instead of a debugger that waits
+# for someone to close its window (and holds the caller's output open meanwhile).
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    >/dev/null 2>&1
 wine "$@"
