@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds Tessaline for 64-bit Windows on Debian: installs the cross tools, builds (or
+# finds cached) Qt for Windows, cross-builds Tessaline.exe with its tests, and makes the
+# zip to unpack on Windows.
+#
+#   tools/windows/build.sh [build-folder]      (default: build-windows)
+#
+# Writes <build-folder>/Tessaline-<version>-win64.zip. The Qt cache is the folder
+# tools/windows/build-qt.sh uses ($TESSALINE_QT_WINDOWS, else its fixed default).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+build="$(mkdir -p "${1:-build-windows}" && cd "${1:-build-windows}" && pwd)"
+qt="${TESSALINE_QT_WINDOWS:-/var/cache/tessaline/qt6-windows}"
+export TESSALINE_QT_WINDOWS="$qt"
+
+"$root/tools/setup-debian.sh" --windows
+"$root/tools/windows/build-qt.sh" "$qt"
+
+# The build runs its picture packer under Wine; one prefix serves the whole build.
+if [ -z "${WINEPREFIX:-}" ]; then
+    WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/tessaline-wine.XXXXXX")"
+    export WINEPREFIX
+    trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+fi
+
+"$qt/bin/qt-cmake" -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tools/windows/wine-run.sh"
+cmake --build "$build" --parallel "${TESSALINE_JOBS:-$(nproc)}"
+(cd "$build" && cpack -G ZIP)
+echo "built $(ls "$build"/Tessaline-*-win64.zip)"
