@@ -32,12 +32,12 @@ if [[ "${NO_BUILD:-0}" != 1 ]]; then
         tessaline_bare_window tessaline_xfirstframe >/dev/null
 fi
 
+# shellcheck source=../tools/private-session.sh
+source "$root/tools/private-session.sh"
 work="$(mktemp -d /tmp/tessaline-startup.XXXXXX)"
 chmod 700 "$work"
-xvfb_pid=""
 cleanup() {
-    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    if [[ -f "$work/pulse/pid" ]]; then kill "$(cat "$work/pulse/pid")" 2>/dev/null || true; fi
+    stop_private_session
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -51,31 +51,16 @@ if [[ "$no_media" == 1 ]]; then
     programs+=(--program "Tessaline without media=$work/no-media/Tessaline")
 fi
 
-# A display of our own: -displayfd picks a free number. A black root (-br) so that no pixel
-# of an unpainted window matches a colour the programs paint.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
+# A display of our own. A black root (-br) so that no pixel of an unpainted window matches
+# a colour the programs paint.
+start_private_x "$work" -br
 export QT_QPA_PLATFORM=xcb
 
 # A private sound server with a null sink: the program's player finds a real output.
-mkdir -p "$work/home"
-export XDG_RUNTIME_DIR="$work" PULSE_RUNTIME_PATH="$work/pulse" PULSE_STATE_PATH="$work/state"
-export HOME="$work/home" PULSE_SERVER="unix:$work/pulse/native"
-if command -v pulseaudio >/dev/null; then
-    pulseaudio -D -n --exit-idle-time=-1 --system=false --log-target="file:$work/pulse.log" \
-        --load="module-native-protocol-unix auth-anonymous=1" \
-        --load="module-null-sink sink_name=tessaline_startup" || true
-    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    if pactl info >/dev/null 2>&1; then
-        echo "sound: private PulseAudio null sink"
-    else
-        echo "sound: no PulseAudio server could be started; the player has no output"
-    fi
+if command -v pulseaudio >/dev/null && start_private_pulse "$work" tessaline_startup; then
+    echo "sound: private PulseAudio null sink"
 else
-    echo "sound: pulseaudio is not installed; the player has no output"
+    echo "sound: no PulseAudio server could be started; the player has no output"
 fi
 
 echo "display: $DISPLAY"

@@ -21,28 +21,19 @@ empty="${EMPTY_WINDOW:-$root/build-bench/bench/tessaline_empty_window}"
 programs=("$empty" "$@")
 for p in "${programs[@]}"; do [[ -x "$p" ]] || { echo "not built: $p" >&2; exit 1; }; done
 
+# shellcheck source=../../tools/private-session.sh
+source "$root/tools/private-session.sh"
 work="$(mktemp -d /tmp/tessaline-memory.XXXXXX)"
 chmod 700 "$work"
-xvfb_pid=""
 cleanup() {
-    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    if [[ -f "$work/pulse/pid" ]]; then kill "$(cat "$work/pulse/pid")" 2>/dev/null || true; fi
+    stop_private_session
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
-
-mkdir -p "$work/home"
-export XDG_RUNTIME_DIR="$work" PULSE_RUNTIME_PATH="$work/pulse" PULSE_STATE_PATH="$work/state"
-export HOME="$work/home" PULSE_SERVER="unix:$work/pulse/native"
-pulseaudio -D -n --exit-idle-time=-1 --system=false --log-target="file:$work/pulse.log" \
-    --load="module-native-protocol-unix auth-anonymous=1" \
-    --load="module-null-sink sink_name=tessaline_memory"
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+start_private_x "$work"
+export QT_QPA_PLATFORM=xcb
+start_private_pulse "$work" tessaline_memory || true
 pactl info >/dev/null 2>&1 || { echo "no PulseAudio server" >&2; exit 1; }
 
 # Window pixels: the first pool name, a zone of Brazil, a zone of Argentina (wrong, then right).
