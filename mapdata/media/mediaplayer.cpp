@@ -6,7 +6,9 @@
 
 #include <QAudio>
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -28,6 +30,10 @@ std::vector<MediaPlayer *> &livePlayers() {
 }
 
 QThread *g_playerThread = nullptr;
+
+// How long releasing the audio waits for loads in progress, and how often it looks.
+constexpr qint64 kLoadDrainMs = 2000;
+constexpr int kLoadPollMs = 5;
 
 // Registered once Qt's audio globals exist, so it runs before their destructors at exit().
 void releaseAllAtExit() {
@@ -65,6 +71,21 @@ MediaPlayer::~MediaPlayer() {
 
 void MediaPlayer::releaseAudio() {
     m_released = true;
+    // Qt 6.4's sample cache deadlocks when it is destroyed at exit while its loader thread is
+    // still reading a sound (the thread waits for a lock the destructor holds). Loads take
+    // milliseconds, so let any in progress finish first.
+    const auto loading = [this] {
+        return std::any_of(m_effects.begin(), m_effects.end(), [](const Effect &e) {
+            return e.effect->status() == QSoundEffect::Loading;
+        });
+    };
+    if (QCoreApplication::instance() != nullptr &&
+        QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        QElapsedTimer waited;
+        waited.start();
+        while (loading() && waited.elapsed() < kLoadDrainMs)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kLoadPollMs);
+    }
     for (Effect &entry : m_effects) {
         entry.effect->stop();
         delete entry.effect;
