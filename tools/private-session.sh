@@ -10,9 +10,11 @@ private_xvfb_pid=""
 private_pulse_dir=""
 
 start_private_x() {
+    # -noreset: otherwise the server resets whenever its last client leaves and refuses
+    # connections meanwhile.
     local work="$1"
     shift
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" 3>"$work/display" \
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" 3>"$work/display" \
         2>"$work/xvfb.log" &
     private_xvfb_pid=$!
     for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done

@@ -25,13 +25,15 @@ trap cleanup EXIT
 
 # A private X server on a display number that others are unlikely to pick. It is started
 # again if it goes away, so that a lost server is never taken for a crash of the program.
+# -noreset: otherwise the server resets each time its last client leaves (xdpyinfo's probe,
+# the previous case) and refuses the program's connection while it does.
 start_x() {
     if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     local n
     for _ in $(seq 20); do
         n=$((200 + RANDOM % 700))
         [[ -e "/tmp/.X$n-lock" ]] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac 2>/dev/null &
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac -noreset 2>/dev/null &
         xvfb_pid=$!
         export DISPLAY=":$n"
         for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
