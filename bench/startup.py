@@ -63,8 +63,8 @@ def main():
 
     entries = [("bare Xlib window", args.floor, FLOOR_PIXELS, QUICK_SETTLE_S),
                ("empty Qt window", args.empty, EMPTY_PIXELS, QUICK_SETTLE_S)]
-    for spec in args.program:
-        name, _, path = spec.partition("=")
+    for option in args.program:
+        name, _, path = option.partition("=")
         entries.append((name, path, PROGRAM_PIXELS, args.settle))
     results = {name: [] for name, *_ in entries}
     for round_index in range(args.warmup + args.runs):
