@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTime>
 
+#include <string>
+
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #endif
@@ -23,14 +25,18 @@ double QtClock::secondsSinceMidnight() const {
 bool QtLauncher::openWebAddress(const QString &address) {
 #if defined(Q_OS_WIN)
     // explorer "<address>", minimised with focus: explorer hands the address on to the
-    // default browser. The command line is written out so the quotes are exactly these.
+    // default browser. QProcess would put two spaces after the program's name, so the
+    // command line is handed to CreateProcess exactly as written here.
+    std::wstring commandLine =
+        QString(QStringLiteral("explorer \"") + address + QLatin1Char('"')).toStdWString();
     QProcess process;
     process.setProgram(QStringLiteral("explorer"));
-    process.setNativeArguments(QLatin1Char('"') + address + QLatin1Char('"'));
-    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *arguments) {
-        arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        arguments->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
-    });
+    process.setCreateProcessArgumentsModifier(
+        [&commandLine](QProcess::CreateProcessArguments *arguments) {
+            arguments->arguments = commandLine.data();
+            arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+            arguments->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
+        });
     return process.startDetached();
 #elif defined(Q_OS_MACOS)
     return QProcess::startDetached(QStringLiteral("open"), {address});
