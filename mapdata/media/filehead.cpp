@@ -11,33 +11,69 @@
 
 namespace mapdata {
 
-QByteArray readFileHead(const QString &path, int maxBytes) {
-    // QFileInfo answers for a link's target: a link to /dev/zero is no regular file.
-    if (path.isEmpty() || maxBytes <= 0 || !QFileInfo(path).isFile())
-        return {};
-    QByteArray head(maxBytes, '\0');
+namespace {
+
 #ifdef Q_OS_UNIX
-    // Non-blocking, and checked again once open: a file swapped for a FIFO in between is not
-    // waited on. The name is encoded as the file system expects (UTF-8), whatever its letters.
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+// Opening a FIFO without a writer waits for one; O_NONBLOCK returns at once instead, and the
+// open handle is checked again so nothing swapped in after the first check is read. The name
+// is encoded as the file system expects (UTF-8), whatever its letters.
+FileHeadResult openRegular(QFile &file, const QString &path) {
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return {};
+        return FileHeadResult::CannotOpen;
     struct stat status {};
-    ssize_t got = -1;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
-        got = ::read(fd, head.data(), static_cast<size_t>(maxBytes));
-    ::close(fd);
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return FileHeadResult::NotRegular;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileHeadResult::CannotOpen;
+    }
+    return FileHeadResult::Read;
+}
 #else
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const qint64 got = file.read(head.data(), maxBytes);
+// There is no FIFO at a path in a folder here; the regular-file check before it suffices.
+FileHeadResult openRegular(QFile &file, const QString &path) {
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly) ? FileHeadResult::Read : FileHeadResult::CannotOpen;
+}
 #endif
-    if (got <= 0)
-        return {};
-    head.truncate(static_cast<int>(got));
+
+} // namespace
+
+RegularFileHead readRegularFileHead(const QString &path, qint64 maxBytes) {
+    RegularFileHead head;
+    // QFileInfo answers for a link's target: a link to /dev/zero is no regular file.
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return head;
+    head.result = info.isFile() ? FileHeadResult::Read : FileHeadResult::NotRegular;
+    if (head.result != FileHeadResult::Read)
+        return head;
+    QFile file;
+    head.result = openRegular(file, path);
+    if (head.result != FileHeadResult::Read)
+        return head;
+    // One byte past the limit tells whether the file goes on.
+    QByteArray bytes = file.read(qMax<qint64>(maxBytes, 0) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        head.result = FileHeadResult::ReadFailed;
+        return head;
+    }
+    head.cut = bytes.size() > maxBytes;
+    if (head.cut)
+        bytes.truncate(maxBytes);
+    head.bytes = std::move(bytes);
     return head;
+}
+
+QByteArray readFileHead(const QString &path, int maxBytes) {
+    if (maxBytes <= 0)
+        return {};
+    RegularFileHead head = readRegularFileHead(path, maxBytes);
+    return head.result == FileHeadResult::Read ? std::move(head.bytes) : QByteArray();
 }
 
 } // namespace mapdata
