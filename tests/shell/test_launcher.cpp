@@ -48,7 +48,8 @@ TEST(QtLauncher, StartsExplorerMinimisedWithTheQuotedAddressAsItsCommandLine) {
 
     const QByteArrayList lines = waitForRecord(record);
     ASSERT_GE(lines.size(), 2) << "explorer was not started";
-    EXPECT_EQ(QString::fromUtf8(lines[0]), QStringLiteral("explorer \"") + kAddress + "\"");
+    const QString expected = QStringLiteral("explorer \"") + kAddress + QLatin1Char('"');
+    EXPECT_EQ(lines[0].toStdString(), expected.toUtf8().toStdString());
     EXPECT_EQ(lines[1].toInt(), SW_SHOWMINIMIZED);
 }
 #else
@@ -74,7 +75,7 @@ TEST(QtLauncher, HandsTheAddressToTheDesktopOpenerAsOneArgument) {
     const QByteArrayList lines = waitForRecord(record);
     ASSERT_GE(lines.size(), 2) << "the opener was not started";
     EXPECT_EQ(lines[0], "1");
-    EXPECT_EQ(QString::fromUtf8(lines[1]), kAddress);
+    EXPECT_EQ(lines[1].toStdString(), kAddress.toUtf8().toStdString());
 }
 
 TEST(QtLauncher, ReportsAnOpenerThatCannotBeStarted) {
