@@ -2,6 +2,8 @@
 #include "mapdata/media/libraryfile.h"
 #include "mapdata/media/mediaplugin.h"
 
+#include "shippedsound.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -14,10 +16,6 @@ namespace mapdata {
 namespace {
 
 constexpr int kLoadSettleMs = 500;
-
-QString sound(const char *name) {
-    return QDir::cleanPath(QStringLiteral(TESSALINE_ASSETS_DIR "/sounds/") + QLatin1String(name));
-}
 
 QString builtLibrary() {
     return QStringLiteral(TESSALINE_MEDIA_PLUGIN_DIR "/") + QLatin1String(kMediaPluginName) +
@@ -53,16 +51,16 @@ TEST_F(DeferredSoundPlayerTest, LoadsQtMultimediaOnlyWhenFirstAskedAndNoCodecFor
     EXPECT_FALSE(player.hasTriedLoading());
     EXPECT_FALSE(isMapped("libQt6Multimedia")) << "this test must not link Qt Multimedia itself";
 
-    player.prepare({sound("correct.wma"), sound("wrong.wma")});
+    player.prepare({shippedSound("correct.wma"), shippedSound("wrong.wma")});
     ASSERT_NE(player.loadedPlayer(), nullptr) << player.loadError().toStdString();
     EXPECT_TRUE(isMapped("libQt6Multimedia"));
 
     // Later calls go to the same player, which records what was assigned.
-    const QString url = sound("wrong.wma");
+    const QString url = shippedSound("wrong.wma");
     player.setURL(url);
-    player.setURL(sound("correct.wma"));
-    EXPECT_EQ(player.URL(), sound("correct.wma"));
-    EXPECT_EQ(player.loadedPlayer()->URL(), sound("correct.wma"));
+    player.setURL(shippedSound("correct.wma"));
+    EXPECT_EQ(player.URL(), shippedSound("correct.wma"));
+    EXPECT_EQ(player.loadedPlayer()->URL(), shippedSound("correct.wma"));
     // The shipped sounds are PCM: no codec and no backend plugin came with them.
     EXPECT_FALSE(isMapped("libavcodec"));
     EXPECT_FALSE(isMapped("mediaplugin"));
@@ -101,12 +99,12 @@ TEST_F(DeferredSoundPlayerTest, AMissingOrDamagedLibraryPlaysNothingAndEndsNothi
     };
     for (const QString &path : damaged) {
         DeferredSoundPlayer player(path);
-        player.setURL(sound("correct.wma"));
-        player.prepare({sound("correct.wma")});
+        player.setURL(shippedSound("correct.wma"));
+        player.prepare({shippedSound("correct.wma")});
         EXPECT_TRUE(player.hasTriedLoading());
         EXPECT_EQ(player.loadedPlayer(), nullptr) << path.toStdString();
         EXPECT_FALSE(player.loadError().isEmpty()) << path.toStdString();
-        EXPECT_EQ(player.URL(), sound("correct.wma"));
+        EXPECT_EQ(player.URL(), shippedSound("correct.wma"));
     }
 }
 

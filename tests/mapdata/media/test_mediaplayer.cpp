@@ -3,6 +3,7 @@
 #include "mapdata/media/mediaplayer.h"
 
 #include "mediaapplication.h"
+#include "shippedsound.h"
 
 #include <gtest/gtest.h>
 
@@ -39,13 +40,16 @@ constexpr int kSettleMs = 300;
 constexpr int kReadyTimeoutMs = 10000;
 constexpr int kPollMs = 10;
 
-QString sound(const char *name) {
-    return QDir::cleanPath(QStringLiteral(TESSALINE_ASSETS_DIR "/sounds/") + QLatin1String(name));
-}
-
 // A real WMA (wmav2 in ASF), as a user might put in place of a shipped sound.
 QString realWma() {
-    return QStringLiteral(TESSALINE_MEDIA_TEST_DATA "/wrong-wmav2.wma");
+    return QFileInfo(QStringLiteral(TESSALINE_MEDIA_TEST_DATA "/wrong-wmav2.wma"))
+        .absoluteFilePath();
+}
+
+// The status of the effect loaded for path; Null when none was loaded for it.
+QSoundEffect::Status statusOf(const MediaPlayer &player, const QString &path) {
+    const QSoundEffect *effect = player.effectFor(QUrl::fromLocalFile(path));
+    return effect != nullptr ? effect->status() : QSoundEffect::Null;
 }
 
 // What should be heard playing after url was assigned: nothing on a machine without audio.
@@ -113,7 +117,7 @@ TEST_F(MediaPlayerTest, ResolvesPathsAndURLs) {
     const auto absolute = [](const QString &p) {
         return QUrl::fromLocalFile(QFileInfo(p).absoluteFilePath());
     };
-    const QString path = sound("correct.wma");
+    const QString path = shippedSound("correct.wma");
     EXPECT_EQ(MediaPlayer::resolve(path), absolute(path));
     EXPECT_EQ(MediaPlayer::resolve(QUrl::fromLocalFile(path).toString()), absolute(path));
     EXPECT_EQ(
@@ -128,23 +132,23 @@ TEST_F(MediaPlayerTest, ResolvesPathsAndURLs) {
 
 TEST_F(MediaPlayerTest, PcmSoundsPlayThroughSoundEffectsWithoutCodecOrBackend) {
     MediaPlayer player;
-    player.prepare({sound("correct.wma"), sound("wrong.wma"), sound("complete.wma"),
-                    sound("correct.wma"), sound("no-such-sound.wma")});
+    player.prepare({shippedSound("correct.wma"), shippedSound("wrong.wma"),
+                    shippedSound("complete.wma"), shippedSound("correct.wma"),
+                    shippedSound("no-such-sound.wma")});
     EXPECT_EQ(player.loadedCount(), 3);
     ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
     for (const char *name : {"correct.wma", "wrong.wma", "complete.wma"})
-        EXPECT_EQ(player.effectFor(QUrl::fromLocalFile(sound(name)))->status(), QSoundEffect::Ready)
-            << name;
+        EXPECT_EQ(statusOf(player, shippedSound(name)), QSoundEffect::Ready) << name;
     EXPECT_TRUE(player.playingSources().isEmpty()) << "preloading must not play";
 
-    player.setURL(sound("wrong.wma"));
-    player.setURL(sound("correct.wma"));
-    EXPECT_EQ(player.URL(), sound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
+    player.setURL(shippedSound("wrong.wma"));
+    player.setURL(shippedSound("correct.wma"));
+    EXPECT_EQ(player.URL(), shippedSound("correct.wma"));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
     // The same sound twice in a row plays twice, on the same effect.
     processEventsFor(kPollMs);
-    player.setURL(sound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
+    player.setURL(shippedSound("correct.wma"));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
     EXPECT_EQ(player.loadedCount(), 3);
     processEventsFor(kSettleMs);
     EXPECT_FALSE(player.usesBackend());
@@ -156,14 +160,14 @@ TEST_F(MediaPlayerTest, PcmSoundsPlayThroughSoundEffectsWithoutCodecOrBackend) {
 
 TEST_F(MediaPlayerTest, CorrectThenCompletePlaysComplete) {
     MediaPlayer player;
-    player.prepare({sound("correct.wma"), sound("complete.wma")});
+    player.prepare({shippedSound("correct.wma"), shippedSound("complete.wma")});
     ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
-    player.setURL(sound("correct.wma"));
-    player.setURL(sound("complete.wma"));
-    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(sound("complete.wma")));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("complete.wma")));
+    player.setURL(shippedSound("correct.wma"));
+    player.setURL(shippedSound("complete.wma"));
+    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(shippedSound("complete.wma")));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("complete.wma")));
     processEventsFor(kSettleMs);
-    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("complete.wma")));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("complete.wma")));
     player.setURL(QString());
     EXPECT_TRUE(player.playingSources().isEmpty());
 }
@@ -173,7 +177,7 @@ TEST_F(MediaPlayerTest, PlaysBeforePrepareAndFromAFolderWithNonAsciiLetters) {
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Spiel für Süd")));
     const QString copy = dir.filePath(QStringLiteral("Spiel für Süd/correct.wma"));
-    ASSERT_TRUE(QFile::copy(sound("correct.wma"), copy));
+    ASSERT_TRUE(QFile::copy(shippedSound("correct.wma"), copy));
     MediaPlayer player;
     player.setURL(copy); // no prepare(): loaded on the spot, played once loaded
     EXPECT_TRUE(player.isPrepared());
@@ -209,7 +213,7 @@ TEST_F(MediaPlayerTest, BadFilesAreSilentAndLoadNoBackend) {
     MediaPlayer player;
     player.prepare(bad);
     EXPECT_EQ(player.loadedCount(), 0);
-    player.setURL(sound("complete.wma"));
+    player.setURL(shippedSound("complete.wma"));
     for (const QString &path : bad) {
         player.setURL(path); // returns at once: a FIFO is never waited on
         EXPECT_EQ(player.URL(), path);
@@ -218,8 +222,8 @@ TEST_F(MediaPlayerTest, BadFilesAreSilentAndLoadNoBackend) {
     }
     EXPECT_FALSE(player.usesBackend());
     // And a good sound still plays afterwards.
-    player.setURL(sound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
+    player.setURL(shippedSound("correct.wma"));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
 }
 
 TEST_F(MediaPlayerTest, ARealWmaPlaysThroughTheBackendLoadedOnlyThen) {
@@ -234,8 +238,8 @@ TEST_F(MediaPlayerTest, ARealWmaPlaysThroughTheBackendLoadedOnlyThen) {
         EXPECT_TRUE(processEventsUntil([&] { return !player.playingSources().isEmpty(); }));
     }
     // A PCM sound then replaces it.
-    player.setURL(sound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
+    player.setURL(shippedSound("correct.wma"));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
 }
 
 TEST_F(MediaPlayerTest, ABackendNamedButNotInstalledIsSilenceNotAnAbort) {
@@ -245,17 +249,16 @@ TEST_F(MediaPlayerTest, ABackendNamedButNotInstalledIsSilenceNotAnAbort) {
     processEventsFor(kSettleMs);
     EXPECT_TRUE(player.playingSources().isEmpty());
     // The PCM path does not depend on it.
-    player.setURL(sound("wrong.wma"));
+    player.setURL(shippedSound("wrong.wma"));
     ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
-    EXPECT_EQ(player.effectFor(QUrl::fromLocalFile(sound("wrong.wma")))->status(),
-              QSoundEffect::Ready);
+    EXPECT_EQ(statusOf(player, shippedSound("wrong.wma")), QSoundEffect::Ready);
 }
 
 TEST_F(MediaPlayerTest, AChangeOfAudioOutputsRecreatesTheEffects) {
     MediaPlayer player;
-    player.prepare({sound("correct.wma")});
+    player.prepare({shippedSound("correct.wma")});
     ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
-    const QUrl source = QUrl::fromLocalFile(sound("correct.wma"));
+    const QUrl source = QUrl::fromLocalFile(shippedSound("correct.wma"));
     const QPointer<const QSoundEffect> before = player.effectFor(source);
     auto *devices = player.findChild<QMediaDevices *>();
     ASSERT_NE(devices, nullptr);
@@ -265,8 +268,8 @@ TEST_F(MediaPlayerTest, AChangeOfAudioOutputsRecreatesTheEffects) {
     EXPECT_EQ(player.loadedCount(), 1);
     ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
     EXPECT_EQ(player.effectFor(source)->status(), QSoundEffect::Ready);
-    player.setURL(sound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(sound("correct.wma")));
+    player.setURL(shippedSound("correct.wma"));
+    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
 }
 
 TEST_F(MediaPlayerTest, EndingTheProgramWhileASoundPlaysStopsItsAudioCleanly) {
@@ -275,9 +278,9 @@ TEST_F(MediaPlayerTest, EndingTheProgramWhileASoundPlaysStopsItsAudioCleanly) {
     EXPECT_EXIT(
         {
             auto *player = new MediaPlayer; // never destroyed, as at exit()
-            player->prepare({sound("complete.wma")});
+            player->prepare({shippedSound("complete.wma")});
             processEventsUntil([&] { return player->isReady(); });
-            player->setURL(sound("complete.wma"));
+            player->setURL(shippedSound("complete.wma"));
             processEventsFor(kPollMs * 5);
             std::exit(3);
         },

@@ -1,5 +1,7 @@
 #include "mapdata/media/soundfile.h"
 
+#include "shippedsound.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -14,10 +16,6 @@
 namespace mapdata {
 namespace {
 
-QString sound(const char *name) {
-    return QDir::cleanPath(QStringLiteral(TESSALINE_ASSETS_DIR "/sounds/") + QLatin1String(name));
-}
-
 QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes) {
     const QString path = dir.filePath(QLatin1String(name));
     QFile file(path);
@@ -28,7 +26,7 @@ QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &
 
 TEST(SoundFileTest, ShippedSoundsArePcmWave) {
     for (const char *name : {"correct.wma", "wrong.wma", "complete.wma"})
-        EXPECT_EQ(inspectSoundFile(sound(name)), SoundFileKind::Wave) << name;
+        EXPECT_EQ(inspectSoundFile(shippedSound(name)), SoundFileKind::Wave) << name;
 }
 
 TEST(SoundFileTest, OtherMediaContainersGoToTheBackendAndGarbageNowhere) {
@@ -86,7 +84,7 @@ TEST(SoundFileTest, BadFilesAreUnplayableWithoutBlocking) {
     EXPECT_EQ(inspectSoundFile(zero), SoundFileKind::Unplayable);
     // A link to a good sound is that sound.
     const QString link = dir.filePath(QStringLiteral("link.wma"));
-    ASSERT_TRUE(QFile::link(sound("correct.wma"), link));
+    ASSERT_TRUE(QFile::link(shippedSound("correct.wma"), link));
     EXPECT_EQ(inspectSoundFile(link), SoundFileKind::Wave);
     if (::geteuid() != 0) {
         const QString locked = writeFile(dir, "locked.wma", QByteArray("RIFF\x24\0\0\0WAVE", 12));
