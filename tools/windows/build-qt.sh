@@ -83,6 +83,13 @@ patch_qtmultimedia() {
         s{\(void\)QtConcurrent::run\((.*?)\);}{{ QThread *saver = QThread::create($1);
             QObject::connect(saver, &QThread::finished, saver, &QObject::deleteLater);
             saver->start(); }}s' src/plugins/multimedia/windows/mediacapture/qwindowsimagecapture.cpp
+    # QSystemLibrary adds ".dll" itself, so "Mfplat.dll" looked for Mfplat.dll.dll and never
+    # loaded. Without Media Foundation the audio output has no resampler, and every sound not
+    # already in the device's mix format (on Windows, float) failed to play: "Failed to set up
+    # resampler", Qt's bug QTBUG-108383, fixed in Qt 6.4.3.
+    sed -i 's/QStringLiteral("Mfplat.dll")/QStringLiteral("Mfplat")/' \
+        src/multimedia/windows/qwindowsmediafoundation_p.h
+    grep -q 'QStringLiteral("Mfplat")' src/multimedia/windows/qwindowsmediafoundation_p.h
 }
 
 version_of() { dpkg-query -W -f='${Version}' "$1"; }
