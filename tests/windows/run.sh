@@ -169,11 +169,35 @@ check "Exit ends the program with status 0" test "$status" = 0
 kill -TERM "$recorder"; wait "$recorder"; recorder=""
 sound_report="$(python3 "$root/bench/sound/latency.py" analyse "$work/capture" "$work/drops.log")"
 echo "$sound_report"
-# Reported, not counted: under Wine 8 the program's audio output never opens a stream on
-# the null sink (winepulse sees the device and format queries, no IAudioClient start), so
-# this records silence until that is understood.
-heard="$(grep -c '^request .* ms, sound' <<<"$sound_report")"
-echo "sound: $heard of 2 drops heard (reported only, not a failed check)"
+# Each drop is heard, and as its own sound: the one whose length is nearer to what was heard.
+sound_ms() { # file: the length of a PCM WAV file's sound
+    python3 - "$1" <<'EOF'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+pos, byte_rate, size = 12, 0, 0
+while pos + 8 <= len(data):
+    chunk, length = struct.unpack_from("<4sI", data, pos)
+    if chunk == b"fmt ":
+        byte_rate = struct.unpack_from("<I", data, pos + 16)[0]
+    elif chunk == b"data":
+        size = length
+    pos += 8 + length + (length & 1)
+print(round(1000 * size / byte_rate))
+EOF
+}
+heard_ms() { # request number: how long the sound after that drop was heard, if it was
+    sed -nE "s/^request +$1: .* ms, sound +([0-9.]+) ms long.*/\1/p" <<<"$sound_report"
+}
+nearer() { # heard own other: something was heard, nearer to own than to other in length
+    [[ -n "$1" ]] && python3 -c 'import sys; h, a, b = map(float, sys.argv[1:]); sys.exit(abs(h - a) >= abs(h - b))' "$@"
+}
+wrong_ms="$(sound_ms "$folder/sounds/wrong.wma")"
+correct_ms="$(sound_ms "$folder/sounds/correct.wma")"
+first="$(heard_ms 1)" second="$(heard_ms 2)"
+check "wrong drop: the wrong sound is heard (${first:-nothing} ms of $wrong_ms)" \
+    nearer "$first" "$wrong_ms" "$correct_ms"
+check "right drop: the correct sound is heard (${second:-nothing} ms of $correct_ms)" \
+    nearer "$second" "$correct_ms" "$wrong_ms"
 
 echo "windows: $failed failed"
 exit "$failed"
