@@ -171,19 +171,7 @@ sound_report="$(python3 "$root/bench/sound/latency.py" analyse "$work/capture" "
 echo "$sound_report"
 # Each drop is heard, and as its own sound: the one whose length is nearer to what was heard.
 sound_ms() { # file: the length of a PCM WAV file's sound
-    python3 - "$1" <<'EOF'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-pos, byte_rate, size = 12, 0, 0
-while pos + 8 <= len(data):
-    chunk, length = struct.unpack_from("<4sI", data, pos)
-    if chunk == b"fmt ":
-        byte_rate = struct.unpack_from("<I", data, pos + 16)[0]
-    elif chunk == b"data":
-        size = length
-    pos += 8 + length + (length & 1)
-print(round(1000 * size / byte_rate))
-EOF
+    python3 -c 'import sys, wave; w = wave.open(sys.argv[1]); print(round(1000 * w.getnframes() / w.getframerate()))' "$1"
 }
 heard_ms() { # request number: how long the sound after that drop was heard, if it was
     sed -nE "s/^request +$1: .* ms, sound +([0-9.]+) ms long.*/\1/p" <<<"$sound_report"
