@@ -49,9 +49,10 @@ RegularFileHead readRegularFileHead(const QString &path, qint64 maxBytes) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
         return head;
-    head.result = info.isFile() ? FileHeadResult::Read : FileHeadResult::NotRegular;
-    if (head.result != FileHeadResult::Read)
+    if (!info.isFile()) {
+        head.result = FileHeadResult::NotRegular;
         return head;
+    }
     QFile file;
     head.result = openRegular(file, path);
     if (head.result != FileHeadResult::Read)
