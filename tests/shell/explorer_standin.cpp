@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <vector>
 
 int main() {
     wchar_t recordPath[MAX_PATH] = {};
@@ -25,10 +26,9 @@ int main() {
     const int bytes =
         WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr);
     if (bytes > 1) {
-        char *text = new char[bytes];
-        WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, text, bytes, nullptr, nullptr);
-        std::fprintf(record, "%s\n%d\n", text, show);
-        delete[] text;
+        std::vector<char> text(bytes);
+        WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, text.data(), bytes, nullptr, nullptr);
+        std::fprintf(record, "%s\n%d\n", text.data(), show);
     }
     std::fclose(record);
     return MoveFileExW(partPath, recordPath, MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
