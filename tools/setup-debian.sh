@@ -20,7 +20,7 @@ extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
 # Windows audio output goes through, runs on GStreamer's base plugins.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build dpkg-dev
          qt6-shadertools-dev qt6-shader-baker googletest
-         wine wine64 xvfb xauth xdotool x11-utils imagemagick icoutils zip unzip
+         wine wine64 python3 patch xvfb xauth xdotool x11-utils imagemagick icoutils zip unzip
          pulseaudio pulseaudio-utils sox
          gstreamer1.0-plugins-base)
 

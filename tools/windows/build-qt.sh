@@ -54,42 +54,38 @@ qtmultimedia_options=(
     -DFEATURE_spatialaudio=OFF
 )
 
-# Changes to a stage's source before it is configured.
-patch_qtbase() { :; }
-patch_qtshadertools() { :; }
-patch_qtmultimedia() {
-    # FindWMF asks for Mf, Mfplat, Propsys...: names that match the Windows SDK's file
-    # names only on a file system that ignores case. MinGW's are lower case. Qt installs
-    # this module, so programs built against this Qt find the libraries the same way.
-    sed -i -E 's/^find_library\((WMF_[A-Z]+_LIBRARY) ([A-Za-z]+) /find_library(\1 NAMES \2 \L\2\E /' \
-        cmake/FindWMF.cmake
-    # Likewise the sources include <Mferror.h>, "QUrl.h"...: MinGW's headers and Qt's are
-    # lower case. A mixed-case name that names no file is lowered where the lower-case one
-    # exists.
-    local include=/usr/x86_64-w64-mingw32/include header lower
-    grep -rhoE '#include [<"][A-Za-z0-9_]+\.h[>"]' src | sed -E 's/#include [<"](.*)[>"]/\1/' |
-        sort -u | while read -r header; do
-            lower="${header,,}"
-            [ "$header" = "$lower" ] && continue
-            [ -n "$(find src "$include" -name "$header" -print -quit)" ] && continue
-            [ -e "$include/$lower" ] || [ -n "$(find "$prefix/include" -name "$lower" -print -quit)" ] ||
-                continue
-            grep -rlE "#include [<\"]$header[>\"]" src |
-                xargs sed -i -E "s/(#include [<\"])$header([>\"])/\1$lower\2/"
+# Changes to a stage's source before it is configured: the patches in patches/ named after
+# the stage, in order, each with its reason in its header. A patch that does not apply
+# stops the build.
+patches_of() { find "$here/patches" -name "$1-*.patch" | sort; }
+apply_patches() { # stage
+    local patch
+    for patch in $(patches_of "$1"); do
+        echo "applying $(basename "$patch")"
+        patch -p1 --forward --quiet <"$patch"
+    done
+}
+
+# What the notices beside Tessaline.exe are made from: every qt_attribution.json of the
+# stage's source with the license files beside it, Qt's own license texts, and the list of
+# source files the build read (ninja's dependency log), which tells what was built.
+capture_notices() { # stage source build
+    local out="$prefix/share/tessaline-notices/$1" json dir
+    rm -rf "$out"
+    mkdir -p "$out/source"
+    dpkg-query -W -f='${Version}\n' "${host_package[$1]}" >"$out/version.txt"
+    cp -r "$2/LICENSES" "$out/source/"
+    (cd "$2" && find . -name qt_attribution.json -not -path './tests/*' -not -path './examples/*') |
+        while read -r json; do
+            dir="$(dirname "$json")"
+            mkdir -p "$out/source/$dir"
+            (cd "$2/$dir" && find . -maxdepth 2 -type f \( -name qt_attribution.json -o \
+                -iname '*licen[cs]e*' -o -iname '*copying*' -o -iname '*copyright*' \) -print0 |
+                xargs -0 cp --parents -t "$out/source/$dir")
         done
-    # The Windows camera's image capture saves on a QtConcurrent thread; this Qt is built
-    # without Qt Concurrent (nothing else needs it), so a plain QThread does the same.
-    perl -0pi -e 's{#include <QtConcurrent/qtconcurrentrun.h>}{#include <QtCore/qthread.h>};
-        s{\(void\)QtConcurrent::run\((.*?)\);}{{ QThread *saver = QThread::create($1);
-            QObject::connect(saver, &QThread::finished, saver, &QObject::deleteLater);
-            saver->start(); }}s' src/plugins/multimedia/windows/mediacapture/qwindowsimagecapture.cpp
-    # QSystemLibrary adds ".dll" itself, so "Mfplat.dll" looked for Mfplat.dll.dll and never
-    # loaded. Without Media Foundation the audio output has no resampler, and every sound not
-    # already in the device's mix format (on Windows, float) failed to play: "Failed to set up
-    # resampler", Qt's bug QTBUG-108383, fixed in Qt 6.4.3.
-    sed -i 's/QStringLiteral("Mfplat.dll")/QStringLiteral("Mfplat")/' \
-        src/multimedia/windows/qwindowsmediafoundation_p.h
-    grep -q 'QStringLiteral("Mfplat")' src/multimedia/windows/qwindowsmediafoundation_p.h
+    (cd "$3" && ninja -t deps) | sed -n 's/^    //p' | sort -u |
+        (cd "$3" && xargs realpath -m --relative-to="$2") | grep -v '^\.\./' | sort -u \
+        >"$out/used-files.txt"
 }
 
 version_of() { dpkg-query -W -f='${Version}' "$1"; }
@@ -101,7 +97,8 @@ stamp_text() { # stage
         "$(x86_64-w64-mingw32-g++-posix -dumpfullversion)" \
         "$(sha256sum <"$toolchain" | cut -c1-16)" \
         "${common_options[*]}" "${!options:-}" \
-        "$(declare -f "patch_$1" | sha256sum | cut -c1-16)"
+        "$( (declare -f apply_patches capture_notices; patches_of "$1" | xargs -r cat) |
+            sha256sum | cut -c1-16)"
 }
 stamp_file() { echo "$prefix/tessaline-qt-build/$1.txt"; }
 stage_is_built() { [ -f "$(stamp_file "$1")" ] && [ "$(cat "$(stamp_file "$1")")" = "$(stamp_text "$1")" ]; }
@@ -117,12 +114,13 @@ if [ ${#todo[@]} -eq 0 ]; then
 fi
 echo "building ${todo[*]} into $prefix"
 
-# Source packages need a deb-src entry for this machine's suite.
+# Source packages need a deb-src entry. It is derived from the machine's own apt sources
+# (the archive that serves the host Qt, through the same mirror and keyring), so a machine
+# behind a local mirror builds the same way.
 if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
-    suite="$(. /etc/os-release && echo "$VERSION_CODENAME")"
-    echo "adding a deb-src entry for $suite"
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s %s-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$suite" "$suite" | "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/tessaline-src.sources >/dev/null
+    echo "adding deb-src entries for the archive of ${host_package[qtbase]}"
+    python3 "$here/deb-src-entries.py" "${host_package[qtbase]}" |
+        "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/tessaline-src.sources >/dev/null
     "${sudo_cmd[@]}" apt-get update
 fi
 
@@ -143,7 +141,7 @@ for stage in "${todo[@]}"; do
     version="$(version_of "${host_package[$stage]}")"
     (cd "$work" && apt-get source --download-only "$package=$version" &&
         dpkg-source --no-check -x "${package}_${version#*:}.dsc" "src-$stage" >/dev/null)
-    (cd "$work/src-$stage" && "patch_$stage")
+    (cd "$work/src-$stage" && apply_patches "$stage")
     rm -f "$(stamp_file "$stage")"
     options="${stage}_options[@]"
     if [ "$stage" = qtbase ]; then
@@ -155,6 +153,7 @@ for stage in "${todo[@]}"; do
     fi
     cmake --build "$work/build-$stage" --parallel "$jobs"
     cmake --install "$work/build-$stage"
+    capture_notices "$stage" "$work/src-$stage" "$work/build-$stage"
     rm -rf "$work/src-$stage" "$work/build-$stage"
     stamp_text "$stage" >"$(stamp_file "$stage")"
     echo "$stage built in $((SECONDS - start)) s"
