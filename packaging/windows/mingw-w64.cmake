@@ -13,3 +13,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Executables carry the C++ runtime and the thread library, as they carry Qt, so that no
+# MinGW DLL has to lie beside them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
