@@ -7,8 +7,6 @@ namespace shell {
 
 const char *const kProjectName = "Tessaline";
 const char *const kProductName = "Tessaline";
-const char *const kOrganisationName = "Quelmark";
-const char *const kHomePageAddress = "https://www.quelmark.example/";
 const char *const kDesktopEntryName = "tessaline";
 
 QString appTitleFor(const QString &productName) {

@@ -8,8 +8,6 @@ namespace shell {
 
 extern const char *const kProjectName;
 extern const char *const kProductName;
-extern const char *const kOrganisationName;
-extern const char *const kHomePageAddress;
 // The base name of the installed desktop entry and theme icon.
 extern const char *const kDesktopEntryName;
 
