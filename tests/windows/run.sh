@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Checks the Windows build under Wine, in a private X server with a private PulseAudio null
-# sink: the executable's resources, the unit tests, the zip, and a played game of the real
-# program from the unpacked zip (one wrong drop, one right drop, their sounds, then Exit).
+# sink: the executable's resources, the unit tests, the zip and the MSI with the notices
+# beside the program, a played game of the real program from the unpacked zip and from the
+# installed MSI (one wrong drop, one right drop, their sounds, then Exit), and the MSI's
+# repeat install, upgrade, refused downgrade and silent removal.
 #
 #   tests/windows/run.sh BUILD_DIR        (as made by tools/windows/build.sh)
 #
@@ -39,7 +41,8 @@ start_private_x "$work" -ac || exit 1
 readonly SINK=tessaline_wine
 start_private_pulse "$work" "$SINK" || fail "PulseAudio null sink"
 
-export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder off: nothing installed here reaches the host's menus.
+export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wineboot -i >/dev/null 2>&1
 
 # ---- the executable's resources: icon group 1 of four images and version block 1 ----
@@ -82,28 +85,53 @@ done
 check "items.txt has CRLF line ends" \
     test "$(grep -c $'\r$' "$folder/items.txt")" -eq "$(wc -l <"$folder/items.txt")"
 
-# ---- a played game of the unpacked program ----
-python3 "$root/bench/sound/latency.py" record "$SINK.monitor" "$work/capture" &
-recorder=$!
-(cd "$folder" && exec wine Tessaline.exe) &
-program=$!
-win=""
-for _ in $(seq $((WINDOW_TIMEOUT_S * 10))); do
-    win="$(xdotool search --onlyvisible --name '^Tessaline$' 2>/dev/null | head -1)"
-    [[ -n "$win" ]] && break
-    sleep 0.1
+for f in COPYING.txt THIRD-PARTY-NOTICES.txt; do
+    check "zip holds $f" test -f "$folder/$f"
 done
-if [[ -z "$win" ]]; then
-    fail "window titled Tessaline opens"
-    exit "$failed"
-fi
-pass "window titled Tessaline opens"
-sleep 2 # the first frame, then the sounds prepared after it
-eval "$(xdotool getwindowgeometry --shell "$win")"
-# Without a window manager, Wine's X window is the client area itself.
-check "client area is ${CLIENT_WIDTH} x ${CLIENT_HEIGHT}" \
-    test "$WIDTH" -eq "$CLIENT_WIDTH" -a "$HEIGHT" -eq "$CLIENT_HEIGHT"
 
+# ---- the notices name everything the executable links statically ----
+# The Qt modules and Qt's bundled libraries on the executable's link line, and the code
+# that Qt Core and Qt Gui carry inside them; then the MinGW runtime.
+notices="$folder/THIRD-PARTY-NOTICES.txt"
+link_line="$(grep -A3 '^build Tessaline.exe' "$build/build.ninja" | tr ' ' '\n')"
+declare -A bundled_name=([Harfbuzz]=HarfBuzz [Libpng]=libpng [Freetype]=FreeType
+    [Pcre2]=PCRE2 [Libjpeg]=libjpeg [Zlib]=zlib)
+for library in $(grep -oE 'libQt6Bundled[A-Za-z0-9]+\.a' <<<"$link_line" | sort -u); do
+    name="${library#libQt6Bundled}" name="${name%.a}"
+    check "notices name the bundled ${bundled_name[$name]:-$name}" \
+        grep -qi -- "--- .*${bundled_name[$name]:-$name}" "$notices"
+done
+for name in zlib double-conversion md4c "Unicode Character Database"; do
+    check "notices name $name" grep -qi -- "--- .*$name" "$notices"
+done
+for module in qtbase qtshadertools qtmultimedia; do
+    check "notices name Qt module $module" grep -q "^Qt module $module " "$notices"
+done
+check "Qt Multimedia is linked, so noticed" grep -q 'libQt6Multimedia\.a' <<<"$link_line"
+for runtime in libstdc++.a libgcc.a libwinpthread.a; do
+    check "notices name the MinGW runtime's $runtime" grep -q "^MinGW-w64 runtime: .*$runtime" "$notices"
+done
+check "the shipped executable is stripped" \
+    sh -c "! x86_64-w64-mingw32-objdump -h '$folder/Tessaline.exe' | grep -q '\.debug_'"
+
+# ---- the MSI's properties ----
+msi="$(ls "$build"/Tessaline-*-win64.msi | head -1)"
+property() { msiinfo export "$1" Property | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
+version_text="$(basename "$zip" | sed -E 's/^Tessaline-(.*)-win64\.zip$/\1/')"
+msi_version="$(property "$msi" ProductVersion)"
+upgrade_code="$(property "$msi" UpgradeCode)"
+check "MSI: ProductName Tessaline" test "$(property "$msi" ProductName)" = Tessaline
+check "MSI: ProductVersion $msi_version is $version_text in three numeric fields" \
+    test "$msi_version" = "$(sed -E 's/^([0-9]+)\.0*([0-9]+)$/\1.\2.0/' <<<"$version_text")"
+check "MSI: Manufacturer Quelmark" test "$(property "$msi" Manufacturer)" = Quelmark
+check "MSI: an upgrade code" grep -qE '^\{[0-9A-F-]{36}\}$' <<<"$upgrade_code"
+check "MSI: per machine (ALLUSERS=1)" test "$(property "$msi" ALLUSERS)" = 1
+check "MSI: 64-bit" grep -q 'Template: x64;' <(msiinfo suminfo "$msi")
+check "MSI: the same files as the zip" \
+    test "$(msiinfo export "$msi" File | tail -n +4 | cut -f3 | sort | tr '\n' ' ')" = \
+         "$(find "$folder" -type f -printf '%f\n' | sort | tr '\n' ' ')"
+
+# ---- a played game ----
 # TESSALINE_SHOTS=folder keeps the captures, to look at when a check fails.
 shot() {
     import -window "$win" "$work/$1.png"
@@ -126,66 +154,154 @@ drag() {
     xdotool mousemove $((X + $1)) $((Y + $2)) mousedown 1
     xdotool mousemove $((X + $1 + 5)) $((Y + $2 + 2)) sleep 0.05 mousemove $((X + $3)) $((Y + $4))
     sleep 0.1
-    echo "request $(now_ns)" >>"$work/drops.log"
+    echo "request $(now_ns)" >>"$drops"
     xdotool mouseup 1
     sleep 1.5 # the sound plays out before the next drop
+}
+sound_ms() { # file: the length of a PCM WAV file's sound
+    python3 -c 'import sys, wave; w = wave.open(sys.argv[1]); print(round(1000 * w.getnframes() / w.getframerate()))' "$1"
+}
+nearer() { # heard own other: something was heard, nearer to own than to other in length
+    [[ -n "$1" ]] && python3 -c 'import sys; h, a, b = map(float, sys.argv[1:]); sys.exit(abs(h - a) >= abs(h - b))' "$@"
 }
 # Pool places of two names and the map place where Peru belongs (window pixels, as in
 # tools/screenshot.sh); boxes (x y w h) around the two names' text in the pool, and
 # around Peru's map label and the place of the drop.
 readonly BRAZIL_POOL="686 119" PERU_POOL="900 133" PERU_MAP="183 217"
 readonly BRAZIL_TEXT="606 113 40 10" PERU_TEXT="820 127 30 10" PERU_PLACE="120 190 140 60"
-shot start
-drag $BRAZIL_POOL $PERU_MAP   # wrong: Brazil is not in Peru
-shot wrong
-drag $PERU_POOL $PERU_MAP     # right
-shot right
-
-# shellcheck disable=SC2086
-check "wrong drop: Brazil stays in the pool" \
-    python3 -c "import sys; sys.exit(not $(white_share wrong $BRAZIL_TEXT) > 0.1)"
-# shellcheck disable=SC2086
-check "wrong drop: the map does not change" \
-    test "$(changed_pixels start wrong $PERU_PLACE)" -eq 0
-# shellcheck disable=SC2086
-check "right drop: Peru leaves the pool" \
-    python3 -c "import sys; sys.exit(not $(white_share right $PERU_TEXT) < 0.01)"
-# shellcheck disable=SC2086
-check "right drop: Peru shows on the map" \
-    test "$(changed_pixels wrong right $PERU_PLACE)" -gt 20
-
-# Exit, the second push button.
 readonly EXIT_BUTTON="894 653"
-read -r ex ey <<<"$EXIT_BUTTON"
-xdotool mousemove $((X + ex)) $((Y + ey)) click 1
-status=""
-for _ in $(seq $((EXIT_TIMEOUT_S * 10))); do
-    if ! kill -0 "$program" 2>/dev/null; then wait "$program"; status=$?; break; fi
-    sleep 0.1
-done
-program=""
-check "Exit ends the program with status 0" test "$status" = 0
 
-kill -TERM "$recorder"; wait "$recorder"; recorder=""
-sound_report="$(python3 "$root/bench/sound/latency.py" analyse "$work/capture" "$work/drops.log")"
-echo "$sound_report"
-# Each drop is heard, and as its own sound: the one whose length is nearer to what was heard.
-sound_ms() { # file: the length of a PCM WAV file's sound
-    python3 -c 'import sys, wave; w = wave.open(sys.argv[1]); print(round(1000 * w.getnframes() / w.getframerate()))' "$1"
-}
-heard_ms() { # request number: how long the sound after that drop was heard, if it was
-    sed -nE "s/^request +$1: .* ms, sound +([0-9.]+) ms long.*/\1/p" <<<"$sound_report"
-}
-nearer() { # heard own other: something was heard, nearer to own than to other in length
-    [[ -n "$1" ]] && python3 -c 'import sys; h, a, b = map(float, sys.argv[1:]); sys.exit(abs(h - a) >= abs(h - b))' "$@"
+# play_game FOLDER LABEL: starts FOLDER/Tessaline.exe from its folder, plays a wrong and a
+# right drop, checks what is seen and heard, and ends it with Exit.
+play_game() {
+    local from="$1" label="$2" first second status heard
+    drops="$work/$label-drops.log"
+    python3 "$root/bench/sound/latency.py" record "$SINK.monitor" "$work/$label-capture" &
+    recorder=$!
+    (cd "$from" && exec wine Tessaline.exe) &
+    program=$!
+    win=""
+    for _ in $(seq $((WINDOW_TIMEOUT_S * 10))); do
+        win="$(xdotool search --onlyvisible --name '^Tessaline$' 2>/dev/null | head -1)"
+        [[ -n "$win" ]] && break
+        sleep 0.1
+    done
+    if [[ -z "$win" ]]; then
+        fail "$label: window titled Tessaline opens"
+        kill "$program" "$recorder" 2>/dev/null
+        program="" recorder=""
+        return
+    fi
+    pass "$label: window titled Tessaline opens"
+    sleep 2 # the first frame, then the sounds prepared after it
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    # Without a window manager, Wine's X window is the client area itself.
+    check "$label: client area is ${CLIENT_WIDTH} x ${CLIENT_HEIGHT}" \
+        test "$WIDTH" -eq "$CLIENT_WIDTH" -a "$HEIGHT" -eq "$CLIENT_HEIGHT"
+
+    shot "$label-start"
+    drag $BRAZIL_POOL $PERU_MAP   # wrong: Brazil is not in Peru
+    shot "$label-wrong"
+    drag $PERU_POOL $PERU_MAP     # right
+    shot "$label-right"
+
+    # shellcheck disable=SC2086
+    check "$label: wrong drop: Brazil stays in the pool" \
+        python3 -c "import sys; sys.exit(not $(white_share "$label-wrong" $BRAZIL_TEXT) > 0.1)"
+    # shellcheck disable=SC2086
+    check "$label: wrong drop: the map does not change" \
+        test "$(changed_pixels "$label-start" "$label-wrong" $PERU_PLACE)" -eq 0
+    # shellcheck disable=SC2086
+    check "$label: right drop: Peru leaves the pool" \
+        python3 -c "import sys; sys.exit(not $(white_share "$label-right" $PERU_TEXT) < 0.01)"
+    # shellcheck disable=SC2086
+    check "$label: right drop: Peru shows on the map" \
+        test "$(changed_pixels "$label-wrong" "$label-right" $PERU_PLACE)" -gt 20
+
+    # Exit, the second push button.
+    read -r ex ey <<<"$EXIT_BUTTON"
+    xdotool mousemove $((X + ex)) $((Y + ey)) click 1
+    status=""
+    for _ in $(seq $((EXIT_TIMEOUT_S * 10))); do
+        if ! kill -0 "$program" 2>/dev/null; then wait "$program"; status=$?; break; fi
+        sleep 0.1
+    done
+    program=""
+    check "$label: Exit ends the program with status 0" test "$status" = 0
+
+    kill -TERM "$recorder"; wait "$recorder"; recorder=""
+    heard="$(python3 "$root/bench/sound/latency.py" analyse "$work/$label-capture" "$drops")"
+    echo "$heard"
+    # Each drop is heard, and as its own sound: the one whose length is nearer to what was
+    # heard.
+    first="$(sed -nE 's/^request +1: .* ms, sound +([0-9.]+) ms long.*/\1/p' <<<"$heard")"
+    second="$(sed -nE 's/^request +2: .* ms, sound +([0-9.]+) ms long.*/\1/p' <<<"$heard")"
+    check "$label: wrong drop: the wrong sound is heard (${first:-nothing} ms of $wrong_ms)" \
+        nearer "$first" "$wrong_ms" "$correct_ms"
+    check "$label: right drop: the correct sound is heard (${second:-nothing} ms of $correct_ms)" \
+        nearer "$second" "$correct_ms" "$wrong_ms"
 }
 wrong_ms="$(sound_ms "$folder/sounds/wrong.wma")"
 correct_ms="$(sound_ms "$folder/sounds/correct.wma")"
-first="$(heard_ms 1)" second="$(heard_ms 2)"
-check "wrong drop: the wrong sound is heard (${first:-nothing} ms of $wrong_ms)" \
-    nearer "$first" "$wrong_ms" "$correct_ms"
-check "right drop: the correct sound is heard (${second:-nothing} ms of $correct_ms)" \
-    nearer "$second" "$correct_ms" "$wrong_ms"
+
+play_game "$folder" zip
+
+# ---- the MSI under Wine: install, play, repeat, upgrade, downgrade, removal ----
+program_files="$WINEPREFIX/drive_c/Program Files/Tessaline"
+start_menus=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+             "$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
+readonly UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# The uninstall entries named Tessaline, one "DisplayVersion" line each.
+installed_versions() {
+    wine reg query "$UNINSTALL_KEY" /s 2>/dev/null | tr -d '\r' |
+        awk '/^HKEY/ { if (named) print version; named = 0; version = "" }
+             /DisplayName +REG_SZ +Tessaline$/ { named = 1 }
+             /DisplayVersion +REG_SZ/ { version = $NF }
+             END { if (named) print version }'
+}
+shortcuts() { find "${start_menus[@]}" -name 'Tessaline.lnk' 2>/dev/null; }
+msiexec_quiet() { wine msiexec "$@" /qn >/dev/null 2>&1; }
+
+check "MSI: silent install succeeds" msiexec_quiet /i "$msi"
+for f in Tessaline.exe items.txt HAND-M.CUR x/o.cjs sounds/correct.wma sounds/wrong.wma \
+    sounds/complete.wma COPYING.txt THIRD-PARTY-NOTICES.txt; do
+    check "MSI: installs Program Files\\Tessaline\\$f" test -f "$program_files/$f"
+done
+check "MSI: installs the same files as the zip" diff -r "$folder" "$program_files"
+check "MSI: a Start-menu shortcut Tessaline.lnk" test -n "$(shortcuts)"
+check "MSI: an uninstall entry Tessaline $msi_version" test "$(installed_versions)" = "$msi_version"
+check "MSI: the uninstall entry names Quelmark" \
+    grep -q 'Publisher .*Quelmark' <(wine reg query "$UNINSTALL_KEY" /s 2>/dev/null | tr -d '\r')
+
+play_game "$program_files" msi
+
+check "MSI: installing again succeeds" msiexec_quiet /i "$msi"
+check "MSI: installing again leaves one copy" test "$(installed_versions)" = "$msi_version"
+
+# A later version, built here from the same description with the version bumped.
+later_version="${msi_version%.*}.$((${msi_version##*.} + 1))"
+later="$work/later.msi"
+msi_dir="$build/packaging/windows/msi"
+sed "s/Version=\"$msi_version\"/Version=\"$later_version\"/" "$msi_dir/tessaline.wxs" >"$msi_dir/later.wxs"
+(cd "$msi_dir" && wixl -a x64 -o "$later" later.wxs files.wxs) 2>/dev/null
+rm -f "$msi_dir/later.wxs"
+check "MSI: the later version $later_version is built" test -f "$later"
+check "MSI: the later version installs over this one" msiexec_quiet /i "$later"
+check "MSI: after the upgrade, only $later_version is installed" \
+    test "$(installed_versions)" = "$later_version"
+check "MSI: the earlier version is refused over the later one" \
+    sh -c "! WINEPREFIX='$WINEPREFIX' wine msiexec /i '$msi' /qn >/dev/null 2>&1"
+check "MSI: after the refused downgrade, $later_version is still installed" \
+    test "$(installed_versions)" = "$later_version"
+check "MSI: the downgrade message is in the package" \
+    grep -q 'A later version of Tessaline is already installed' <(msiinfo export "$msi" LaunchCondition)
+
+check "MSI: silent removal succeeds" msiexec_quiet /x "$later"
+check "MSI: removal leaves no folder" test ! -e "$program_files"
+check "MSI: removal leaves no shortcut" test -z "$(shortcuts)"
+check "MSI: removal leaves no uninstall entry" test -z "$(installed_versions)"
+check "MSI: removal leaves no Quelmark registry key" \
+    sh -c "! WINEPREFIX='$WINEPREFIX' wine reg query 'HKLM\\Software\\Quelmark' >/dev/null 2>&1"
 
 echo "windows: $failed failed"
 exit "$failed"

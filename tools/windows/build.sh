@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds Tessaline for 64-bit Windows on Debian: installs the cross tools, builds (or
 # finds cached) Qt for Windows, cross-builds Tessaline.exe with its tests, and makes the
-# zip to unpack on Windows.
+# zip to unpack on Windows and the MSI installer, both from one staging folder.
 #
 #   tools/windows/build.sh [build-folder]      (default: build-windows)
 #
-# Writes <build-folder>/Tessaline-<version>-win64.zip. The Qt cache is the folder
+# Writes <build-folder>/Tessaline-<version>-win64.zip and .msi. The Qt cache is the folder
 # tools/windows/build-qt.sh uses ($TESSALINE_QT_WINDOWS, else its fixed default).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -26,5 +26,5 @@ fi
 "$qt/bin/qt-cmake" -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tools/windows/wine-run.sh"
 cmake --build "$build" --parallel "${TESSALINE_JOBS:-$(nproc)}"
-(cd "$build" && cpack -G ZIP)
-echo "built $(ls "$build"/Tessaline-*-win64.zip)"
+cmake --build "$build" --target windows_packages
+ls -l "$build"/Tessaline-*-win64.zip "$build"/Tessaline-*-win64.msi
