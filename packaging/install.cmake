@@ -96,9 +96,10 @@ else()
 endif()
 
 install(TARGETS Tessaline RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
+# The built binaries, whose library dependencies the .deb declares.
+set(_tessaline_elf_files "$<TARGET_FILE:Tessaline>")
 # The media player's library, loaded from beside the executable, where the player is not
 # linked into it.
-set(_tessaline_elf_files "$<TARGET_FILE:Tessaline>")
 if(TARGET tessaline_media_plugin)
     install(TARGETS tessaline_media_plugin
             LIBRARY DESTINATION "${TESSALINE_INSTALL_APPDIR}"
