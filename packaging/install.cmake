@@ -5,26 +5,106 @@
 #   Windows: <prefix>/ itself;
 #   Linux:   <prefix>/lib/tessaline/, with <prefix>/bin/tessaline a relative symbolic link to
 #            the executable (the program resolves the link to find its folder), a desktop
-#            entry and the icon in the hicolor theme sizes.
+#            entry, AppStream metainfo, the icon in the hicolor theme sizes, a manual page,
+#            and the copyright and changelog in <prefix>/share/doc/tessaline/.
 
 set(TESSALINE_ICON_SIZES 16 32 48 64 128 256)
 set(_tessaline_assets "${PROJECT_SOURCE_DIR}/assets")
+
+# The product's name, its maker and the maker's home page are the program's own constants;
+# the packages read them from there, so that the two can never differ.
+function(tessaline_read_identity constant out_var)
+    file(STRINGS "${PROJECT_SOURCE_DIR}/shell/identity.cpp" _lines
+         REGEX "^const char \\*const ${constant} = \"[^\"]*\";")
+    list(LENGTH _lines _count)
+    if(NOT _count EQUAL 1 OR NOT _lines MATCHES "\"([^\"]*)\"")
+        message(FATAL_ERROR "shell/identity.cpp: expected one definition of ${constant}")
+    endif()
+    set(${out_var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+endfunction()
+tessaline_read_identity(kProductName TESSALINE_PRODUCT_NAME)
+tessaline_read_identity(kOrganisationName TESSALINE_MAKER)
+tessaline_read_identity(kHomePageAddress TESSALINE_HOME_PAGE)
+
+# The command, and the name of the Debian package, the theme icon and the manual page.
+set(TESSALINE_LAUNCHER "tessaline")
+# The date of the release that project(VERSION) names, as YYYY-MM-DD: the Debian changelog,
+# the manual page and the AppStream release carry it. Change it with the version.
+set(TESSALINE_RELEASE_DATE "2026-12-09")
+set(TESSALINE_CATEGORIES Education Geography)
+
+# The AppStream id, which also names the desktop entry: the home page's host reversed,
+# without "www.", then the launcher name ("https://www.quelmark.example/" gives
+# "example.quelmark.tessaline"). AppStream ids take "_" where a host has "-".
+if(NOT TESSALINE_HOME_PAGE MATCHES "^https?://([^/:]+)")
+    message(FATAL_ERROR "The home page ${TESSALINE_HOME_PAGE} names no host")
+endif()
+string(TOLOWER "${CMAKE_MATCH_1}" _host)
+string(REGEX REPLACE "^www\\." "" _host "${_host}")
+string(REPLACE "-" "_" _host "${_host}")
+string(REPLACE "." ";" _id_parts "${_host}")
+list(REVERSE _id_parts)
+list(APPEND _id_parts "${TESSALINE_LAUNCHER}")
+list(JOIN _id_parts "." TESSALINE_APP_ID)
+
+set(CPACK_PACKAGE_NAME "${TESSALINE_LAUNCHER}")
+set(CPACK_PACKAGE_VENDOR "${TESSALINE_MAKER}")
+set(CPACK_PACKAGE_VERSION "${TESSALINE_VERSION_TEXT}")
+set(CPACK_PACKAGE_CONTACT "${TESSALINE_MAKER} <support@quelmark.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Map quiz of South America")
+# The long description, one paragraph an element (so no ";" in them): the .deb wraps it, the
+# metainfo takes it as it is.
+set(TESSALINE_DESCRIPTION_PARAGRAPHS
+    "One window shows a political map of South America and a pool of 28 names: 13 countries, 11 capitals and 4 seas and oceans. Drag each name onto its place on the map."
+    "A right name stays on the map in bold, with a sound, and a wrong one goes back to the pool with another. When all 28 are placed, the map is complete and the names are dealt again. There is no score and no timer, and nothing is saved."
+)
+# Lines of the .deb's description stay well under Debian's 80 columns.
+set(_wrap_columns 72)
+set(CPACK_PACKAGE_DESCRIPTION "")
+foreach(paragraph IN LISTS TESSALINE_DESCRIPTION_PARAGRAPHS)
+    if(NOT CPACK_PACKAGE_DESCRIPTION STREQUAL "")
+        string(APPEND CPACK_PACKAGE_DESCRIPTION "\n\n")
+    endif()
+    string(REPLACE " " ";" _words "${paragraph}")
+    set(_line "")
+    foreach(word IN LISTS _words)
+        string(LENGTH "${_line} ${word}" _length)
+        if(_line STREQUAL "")
+            set(_line "${word}")
+        elseif(_length GREATER _wrap_columns)
+            string(APPEND CPACK_PACKAGE_DESCRIPTION "${_line}\n")
+            set(_line "${word}")
+        else()
+            string(APPEND _line " ${word}")
+        endif()
+    endforeach()
+    string(APPEND CPACK_PACKAGE_DESCRIPTION "${_line}")
+endforeach()
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "${TESSALINE_PRODUCT_NAME}")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TESSALINE_HOME_PAGE}")
+# The windowing plug-ins are loaded at run time, so no library dependency names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 
 if(WIN32)
     # Icon group 1 and the version block.
     target_sources(Tessaline PRIVATE "${TESSALINE_RESOURCE_SCRIPT}")
     set(TESSALINE_INSTALL_APPDIR ".")
 else()
-    set(TESSALINE_INSTALL_APPDIR "lib/tessaline")
+    set(TESSALINE_INSTALL_APPDIR "lib/${TESSALINE_LAUNCHER}")
 endif()
 
 install(TARGETS Tessaline RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
+# The built binaries, whose library dependencies the .deb declares.
+set(_tessaline_elf_files "$<TARGET_FILE:Tessaline>")
 # The media player's library, loaded from beside the executable, where the player is not
 # linked into it.
 if(TARGET tessaline_media_plugin)
     install(TARGETS tessaline_media_plugin
             LIBRARY DESTINATION "${TESSALINE_INSTALL_APPDIR}"
             RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
+    list(APPEND _tessaline_elf_files "$<TARGET_FILE:tessaline_media_plugin>")
 endif()
 foreach(file IN LISTS TESSALINE_RUNTIME_FILES)
     if(EXISTS "${_tessaline_assets}/${file}")
@@ -35,42 +115,118 @@ foreach(file IN LISTS TESSALINE_RUNTIME_FILES)
 endforeach()
 
 if(UNIX AND NOT APPLE)
+    set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+    set(_linux_out "${PROJECT_BINARY_DIR}/packaging/linux")
+
     install(CODE "
         set(_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
         file(MAKE_DIRECTORY \"\${_bin}\")
-        file(REMOVE \"\${_bin}/tessaline\")
-        file(CREATE_LINK \"../${TESSALINE_INSTALL_APPDIR}/Tessaline\" \"\${_bin}/tessaline\" SYMBOLIC)
-        message(STATUS \"Installing: \${_bin}/tessaline -> ../${TESSALINE_INSTALL_APPDIR}/Tessaline\")
+        file(REMOVE \"\${_bin}/${TESSALINE_LAUNCHER}\")
+        file(CREATE_LINK \"../${TESSALINE_INSTALL_APPDIR}/Tessaline\" \"\${_bin}/${TESSALINE_LAUNCHER}\" SYMBOLIC)
+        message(STATUS \"Installing: \${_bin}/${TESSALINE_LAUNCHER} -> ../${TESSALINE_INSTALL_APPDIR}/Tessaline\")
+        # Listed in install_manifest.txt with the files, so that removing them removes it.
+        list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${_bin}/${TESSALINE_LAUNCHER}\")
     ")
-    install(FILES "${CMAKE_CURRENT_LIST_DIR}/linux/tessaline.desktop"
-            DESTINATION share/applications)
     foreach(size IN LISTS TESSALINE_ICON_SIZES)
         install(FILES "${_tessaline_assets}/pictures/icon-${size}.png"
                 DESTINATION "share/icons/hicolor/${size}x${size}/apps"
-                RENAME tessaline.png)
+                RENAME "${TESSALINE_LAUNCHER}.png")
     endforeach()
+
+    # The desktop entry and the metainfo, named by the AppStream id.
+    list(JOIN TESSALINE_CATEGORIES ";" TESSALINE_DESKTOP_CATEGORIES)
+    string(APPEND TESSALINE_DESKTOP_CATEGORIES ";")
+    set(TESSALINE_METAINFO_CATEGORIES "")
+    foreach(category IN LISTS TESSALINE_CATEGORIES)
+        list(APPEND TESSALINE_METAINFO_CATEGORIES "    <category>${category}</category>")
+    endforeach()
+    list(JOIN TESSALINE_METAINFO_CATEGORIES "\n" TESSALINE_METAINFO_CATEGORIES)
+    set(TESSALINE_METAINFO_PARAGRAPHS "")
+    foreach(paragraph IN LISTS TESSALINE_DESCRIPTION_PARAGRAPHS)
+        list(APPEND TESSALINE_METAINFO_PARAGRAPHS "    <p>${paragraph}</p>")
+    endforeach()
+    list(JOIN TESSALINE_METAINFO_PARAGRAPHS "\n" TESSALINE_METAINFO_PARAGRAPHS)
+    # AppStream wants a full address for the screenshot. Until the project has a public home,
+    # it is the repository's path to the picture under the maker's home page.
+    set(_home "${TESSALINE_HOME_PAGE}")
+    if(NOT _home MATCHES "/$")
+        string(APPEND _home "/")
+    endif()
+    set(TESSALINE_SCREENSHOT_ADDRESS "${_home}${TESSALINE_LAUNCHER}/docs/screenshot.png")
+    configure_file("${CMAKE_CURRENT_LIST_DIR}/linux/tessaline.desktop.in"
+                   "${_linux_out}/${TESSALINE_APP_ID}.desktop" @ONLY)
+    configure_file("${CMAKE_CURRENT_LIST_DIR}/linux/metainfo.xml.in"
+                   "${_linux_out}/${TESSALINE_APP_ID}.metainfo.xml" @ONLY)
+    install(FILES "${_linux_out}/${TESSALINE_APP_ID}.desktop" DESTINATION share/applications)
+    install(FILES "${_linux_out}/${TESSALINE_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
+
+    # The changelog's date in the form Debian's changelog takes (RFC 5322, in English).
+    if(NOT TESSALINE_RELEASE_DATE MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+        message(FATAL_ERROR "TESSALINE_RELEASE_DATE is not YYYY-MM-DD: ${TESSALINE_RELEASE_DATE}")
+    endif()
+    math(EXPR _year "${CMAKE_MATCH_1}")
+    math(EXPR _month "1${CMAKE_MATCH_2} - 100")
+    set(_day "${CMAKE_MATCH_3}")
+    # Day of the week by Sakamoto's method: 0 is Sunday.
+    set(_month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+    math(EXPR _month_index "${_month} - 1")
+    list(GET _month_offsets ${_month_index} _offset)
+    set(_y ${_year})
+    if(_month LESS 3)
+        math(EXPR _y "${_y} - 1")
+    endif()
+    math(EXPR _weekday "(${_y} + ${_y} / 4 - ${_y} / 100 + ${_y} / 400 + ${_offset} + 1${_day} - 100) % 7")
+    set(_weekday_names Sun Mon Tue Wed Thu Fri Sat)
+    set(_month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+    list(GET _weekday_names ${_weekday} _weekday_name)
+    list(GET _month_names ${_month_index} _month_name)
+    set(TESSALINE_RELEASE_DATE_RFC2822 "${_weekday_name}, ${_day} ${_month_name} ${_year} 12:00:00 +0000")
+
+    # The changelog and the manual page, compressed as Debian wants them: at the highest level,
+    # without name or time stamp, so that the same text gives the same bytes.
+    find_program(TESSALINE_GZIP gzip REQUIRED)
+    configure_file("${CMAKE_CURRENT_LIST_DIR}/linux/changelog.in" "${_linux_out}/changelog" @ONLY)
+    configure_file("${CMAKE_CURRENT_LIST_DIR}/linux/tessaline.6.in"
+                   "${_linux_out}/${TESSALINE_LAUNCHER}.6" @ONLY)
+    execute_process(COMMAND "${TESSALINE_GZIP}" -9nkf "${_linux_out}/changelog"
+                            "${_linux_out}/${TESSALINE_LAUNCHER}.6"
+                    COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES "${_linux_out}/${TESSALINE_LAUNCHER}.6.gz" DESTINATION share/man/man6)
+    install(FILES "${CMAKE_CURRENT_LIST_DIR}/linux/copyright" "${_linux_out}/changelog.gz"
+            DESTINATION "share/doc/${TESSALINE_LAUNCHER}")
+
+    # The package carries no symbol tables.
+    set(CPACK_STRIP_FILES ON)
+    # Stripping (the package's, or cmake --install --strip) also drops the compilers' notes
+    # of their versions, as Debian's own packages do.
+    set(_installed_elf_files "${TESSALINE_INSTALL_APPDIR}/$<TARGET_FILE_NAME:Tessaline>")
+    if(TARGET tessaline_media_plugin)
+        list(APPEND _installed_elf_files
+             "${TESSALINE_INSTALL_APPDIR}/$<TARGET_FILE_NAME:tessaline_media_plugin>")
+    endif()
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            foreach(_file IN ITEMS ${_installed_elf_files})
+                execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${_file}\"
+                                COMMAND_ERROR_IS_FATAL ANY)
+            endforeach()
+        endif()
+    ")
+    # The .deb's library dependencies are found by packaging/linux/cpack-project.cmake, which
+    # runs dpkg-shlibdeps on these files.
+    file(GENERATE OUTPUT "${_linux_out}/elf-files.cmake"
+         CONTENT "set(_tessaline_elf_files \"${_tessaline_elf_files}\")\n")
+    set(CPACK_TESSALINE_ELF_LIST "${_linux_out}/elf-files.cmake")
+    set(CPACK_TESSALINE_WORK_DIR "${_linux_out}/shlibdeps")
+    set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/linux/cpack-project.cmake")
 endif()
 
-set(CPACK_PACKAGE_NAME "tessaline")
-set(CPACK_PACKAGE_VENDOR "Quelmark")
-set(CPACK_PACKAGE_VERSION "${TESSALINE_VERSION_TEXT}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Map quiz of South America")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Drag the names of 13 countries, 11 capitals and 4 seas and oceans onto their places on a political map of South America.")
-set(CPACK_PACKAGE_CONTACT "Quelmark <support@quelmark.example>")
-set(CPACK_PACKAGE_INSTALL_DIRECTORY "Tessaline")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION "education")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windowing plug-ins are loaded at run time, so no library dependency names them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 if(WIN32)
     # A zip that unpacks to one folder holding the executable and its files; Windows needs
     # nothing else.
     set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME "Tessaline-${TESSALINE_VERSION_TEXT}-win64")
+    set(CPACK_PACKAGE_FILE_NAME "${TESSALINE_PRODUCT_NAME}-${TESSALINE_VERSION_TEXT}-win64")
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
-else()
-    set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 endif()
 include(CPack)
