@@ -11,47 +11,16 @@
 set(TESSALINE_ICON_SIZES 16 32 48 64 128 256)
 set(_tessaline_assets "${PROJECT_SOURCE_DIR}/assets")
 
-# The product's name, its maker and the maker's home page are the program's own constants;
-# the packages read them from there, so that the two can never differ.
-function(tessaline_read_identity constant out_var)
-    file(STRINGS "${PROJECT_SOURCE_DIR}/shell/identity.cpp" _lines
-         REGEX "^const char \\*const ${constant} = \"[^\"]*\";")
-    list(LENGTH _lines _count)
-    if(NOT _count EQUAL 1 OR NOT _lines MATCHES "\"([^\"]*)\"")
-        message(FATAL_ERROR "shell/identity.cpp: expected one definition of ${constant}")
-    endif()
-    set(${out_var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
-endfunction()
-tessaline_read_identity(kProductName TESSALINE_PRODUCT_NAME)
-tessaline_read_identity(kOrganisationName TESSALINE_MAKER)
-tessaline_read_identity(kHomePageAddress TESSALINE_HOME_PAGE)
-
-# The command, and the name of the Debian package, the theme icon and the manual page.
-set(TESSALINE_LAUNCHER "tessaline")
 # The date of the release that project(VERSION) names, as YYYY-MM-DD: the Debian changelog,
 # the manual page and the AppStream release carry it. Change it with the version.
 set(TESSALINE_RELEASE_DATE "2026-12-09")
 set(TESSALINE_CATEGORIES Education Geography)
 
-# The AppStream id, which also names the desktop entry: the home page's host reversed,
-# without "www.", then the launcher name ("https://www.quelmark.example/" gives
-# "example.quelmark.tessaline"). AppStream ids take "_" where a host has "-".
-if(NOT TESSALINE_HOME_PAGE MATCHES "^https?://([^/:]+)")
-    message(FATAL_ERROR "The home page ${TESSALINE_HOME_PAGE} names no host")
-endif()
-string(TOLOWER "${CMAKE_MATCH_1}" _host)
-string(REGEX REPLACE "^www\\." "" _host "${_host}")
-string(REPLACE "-" "_" _host "${_host}")
-string(REPLACE "." ";" _id_parts "${_host}")
-list(REVERSE _id_parts)
-list(APPEND _id_parts "${TESSALINE_LAUNCHER}")
-list(JOIN _id_parts "." TESSALINE_APP_ID)
-
 set(CPACK_PACKAGE_NAME "${TESSALINE_LAUNCHER}")
 set(CPACK_PACKAGE_VENDOR "${TESSALINE_MAKER}")
 set(CPACK_PACKAGE_VERSION "${TESSALINE_VERSION_TEXT}")
 set(CPACK_PACKAGE_CONTACT "${TESSALINE_MAKER} <support@quelmark.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Map quiz of South America")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # The long description, one paragraph an element (so no ";" in them): the .deb wraps it, the
 # metainfo takes it as it is.
 set(TESSALINE_DESCRIPTION_PARAGRAPHS

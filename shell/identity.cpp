@@ -6,8 +6,6 @@
 namespace shell {
 
 const char *const kProjectName = "Tessaline";
-const char *const kProductName = "Tessaline";
-const char *const kDesktopEntryName = "tessaline";
 
 QString appTitleFor(const QString &productName) {
     QString title = productName;
@@ -26,7 +24,6 @@ void SetAppTitle() {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisationName));
     QGuiApplication::setApplicationDisplayName(appTitleFor(QString::fromLatin1(kProductName)));
-    // Lets desktops that match windows to their entries find tessaline.desktop and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryName));
 }
 

@@ -7,9 +7,6 @@
 namespace shell {
 
 extern const char *const kProjectName;
-extern const char *const kProductName;
-// The base name of the installed desktop entry and theme icon.
-extern const char *const kDesktopEntryName;
 
 constexpr int kAppTitleMaxChars = 40;
 
