@@ -10,9 +10,11 @@ packages=(
     fonts-liberation
     libgl-dev
 )
-# Extra tools for benchmarks and fuzzing, asked for with --extra.
+# Extra tools for benchmarks, fuzzing, the played games and the package checkers, asked for
+# with --extra.
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
-       pulseaudio pulseaudio-utils sox xdotool x11-utils libx11-dev)
+       pulseaudio pulseaudio-utils sox xdotool x11-utils libx11-dev
+       tesseract-ocr tesseract-ocr-eng lintian appstream desktop-file-utils)
 
 # The Windows cross-build and its checks under Wine, asked for with --windows: MinGW-w64,
 # the host Qt tools the Windows Qt build runs (shader baker included), GoogleTest's source,
