@@ -29,8 +29,7 @@ KeyboardPlay::KeyboardPlay(mapdata::FormWidget &widget, mapdata::QuizWindowDesig
     : m_widget(widget), m_design(design), m_restart(restart) {
     QWidget *previous = &lastBeforeNames;
     for (int i = 0; i < design.labels.count(); ++i) {
-        auto *spot =
-            new FocusSpot(widget, &design.labels(i), QStringLiteral("labels(%1)").arg(i));
+        auto *spot = new FocusSpot(widget, &design.labels(i), QStringLiteral("labels(%1)").arg(i));
         spot->setAccessibleRole(QAccessible::ListItem);
         spot->setMovable(true);
         spot->setActions({{QString::fromLatin1(kPickUpAction), [this, i] { pickUp(i); }}});

@@ -10,7 +10,7 @@ namespace {
 
 // Sideways distance counts this many times the distance straight ahead, so that a step
 // goes to the zone most nearly in the direction of the key.
-constexpr int kSidewaysWeight = 2;
+constexpr int kSidewaysWeight = 3;
 
 // The middle of the region's largest rectangle: well inside the part, away from its edges.
 QPoint innerPoint(const QRegion &region) {
@@ -24,8 +24,10 @@ QPoint innerPoint(const QRegion &region) {
 qint64 distanceSquared(QPoint p, const QRegion &region) {
     qint64 best = std::numeric_limits<qint64>::max();
     for (const QRect &r : region) {
-        const qint64 dx = p.x() < r.left() ? r.left() - p.x() : (p.x() > r.right() ? p.x() - r.right() : 0);
-        const qint64 dy = p.y() < r.top() ? r.top() - p.y() : (p.y() > r.bottom() ? p.y() - r.bottom() : 0);
+        const qint64 dx =
+            p.x() < r.left() ? r.left() - p.x() : (p.x() > r.right() ? p.x() - r.right() : 0);
+        const qint64 dy =
+            p.y() < r.top() ? r.top() - p.y() : (p.y() > r.bottom() ? p.y() - r.bottom() : 0);
         best = std::min(best, dx * dx + dy * dy);
     }
     return best;
@@ -67,10 +69,22 @@ int ZonePlaces::next(int zone, Direction direction) const {
         qint64 ahead = 0;
         qint64 sideways = 0;
         switch (direction) {
-        case Direction::Left: ahead = -d.x(); sideways = d.y(); break;
-        case Direction::Right: ahead = d.x(); sideways = d.y(); break;
-        case Direction::Up: ahead = -d.y(); sideways = d.x(); break;
-        case Direction::Down: ahead = d.y(); sideways = d.x(); break;
+        case Direction::Left:
+            ahead = -d.x();
+            sideways = d.y();
+            break;
+        case Direction::Right:
+            ahead = d.x();
+            sideways = d.y();
+            break;
+        case Direction::Up:
+            ahead = -d.y();
+            sideways = d.x();
+            break;
+        case Direction::Down:
+            ahead = d.y();
+            sideways = d.x();
+            break;
         }
         if (ahead <= 0)
             continue;

@@ -11,7 +11,8 @@ namespace {
 
 class FocusSpotAccessible : public QAccessibleWidget {
 public:
-    explicit FocusSpotAccessible(FocusSpot *spot) : QAccessibleWidget(spot, spot->accessibleRole()) {}
+    explicit FocusSpotAccessible(FocusSpot *spot)
+        : QAccessibleWidget(spot, spot->accessibleRole()) {}
 
     FocusSpot *spot() const { return static_cast<FocusSpot *>(widget()); }
 

@@ -348,10 +348,9 @@ void FormWidget::paintFocus(QPainter &painter) {
         painter.strokePath(wedge, QPen(Qt::black, 1));
     } else {
         // Outside the button: whatever a skin draws inside it, the ring stays the same.
-        const QRectF ring = QRectF(box).adjusted(kFocusRingWidthPixels / 2.0,
-                                                 kFocusRingWidthPixels / 2.0,
-                                                 -kFocusRingWidthPixels / 2.0,
-                                                 -kFocusRingWidthPixels / 2.0);
+        const QRectF ring =
+            QRectF(box).adjusted(kFocusRingWidthPixels / 2.0, kFocusRingWidthPixels / 2.0,
+                                 -kFocusRingWidthPixels / 2.0, -kFocusRingWidthPixels / 2.0);
         painter.setPen(QPen(Qt::white, kFocusRingWidthPixels));
         painter.drawRect(ring);
         painter.setPen(QPen(Qt::black, 1));
