@@ -307,9 +307,11 @@ void FormWidget::paintMarked(QPainter &painter) {
     QColor fill(Qt::yellow);
     fill.setAlpha(kMarkFillAlpha);
     painter.fillPath(path, fill);
-    // Dark over light: the edge shows on every colour of the map.
-    painter.strokePath(path, QPen(Qt::white, kMarkLineWidthPixels + 2));
-    painter.strokePath(path, QPen(Qt::black, kMarkLineWidthPixels));
+    // The edge lies inside the region, so that repainting the region wipes it; dark along
+    // light, it shows on every colour of the map.
+    painter.setClipPath(path, Qt::IntersectClip);
+    painter.strokePath(path, QPen(Qt::white, 2 * (kMarkLineWidthPixels + 1)));
+    painter.strokePath(path, QPen(Qt::black, 2 * kMarkLineWidthPixels));
     painter.restore();
 }
 
