@@ -68,6 +68,8 @@ FocusSpot::FocusSpot(FormWidget &form, Control *control, const QString &objectNa
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::TabFocus);
+    // The form hears how the focus came, to show its mark.
+    installEventFilter(&form);
     if (m_control) {
         setGeometry(m_control->rect().toPixels().toRect());
         setVisible(m_control->isVisible());

@@ -94,6 +94,9 @@ void FormWidget::placeChild(QWidget *child, const QString &name, const TwipsRect
 }
 
 bool FormWidget::eventFilter(QObject *watched, QEvent *event) {
+    // Qt sends the focus-in before it reports the focus change.
+    if (event->type() == QEvent::FocusIn)
+        m_focusReason = static_cast<QFocusEvent *>(event)->reason();
     // A windowed control covers the painted surface only while it is shown.
     if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
         if (WindowedPlace *place = m_form.windowedPlace(watched->objectName()))
@@ -363,7 +366,9 @@ void FormWidget::paintFocus(QPainter &painter) {
 
 void FormWidget::focusMoved(QWidget *from, QWidget *to) {
     const QRect before = focusIndicatorRect(m_focusShown);
-    m_focusShown = (to && to->parentWidget() == this) ? to : nullptr;
+    // As a browser's focus-visible: a control focused by a mouse click shows no mark.
+    const bool shown = to && to->parentWidget() == this && m_focusReason != Qt::MouseFocusReason;
+    m_focusShown = shown ? to : nullptr;
     if (!before.isEmpty())
         update(before);
     const QRect after = focusIndicatorRect(m_focusShown);

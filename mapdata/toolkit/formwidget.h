@@ -82,6 +82,7 @@ private:
     std::optional<QPointF> m_pressPixels;
     QPointer<QWidget> m_focusShown;
     QMetaObject::Connection m_focusConnection;
+    Qt::FocusReason m_focusReason = Qt::OtherFocusReason;
     KeyHandler m_keyHandler;
     Control *m_heldShown = nullptr;
     bool m_painted = false;

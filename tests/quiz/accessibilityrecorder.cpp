@@ -2,6 +2,7 @@
 
 #include <QAccessibleBridge>
 #include <QAccessibleBridgePlugin>
+#include <QCoreApplication>
 #include <QtPlugin>
 
 namespace a11y {
@@ -37,7 +38,11 @@ class RecordingBridgePlugin : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "accessibilityrecorder.json")
 public:
-    QAccessibleBridge *create(const QString &) override { return new a11y::RecordingBridge; }
+    QAccessibleBridge *create(const QString &) override {
+        // Qt keeps its bridges to the end and deletes them only in its accessibility cleanup.
+        qAddPostRoutine(&QAccessible::cleanup);
+        return new a11y::RecordingBridge;
+    }
 };
 
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
