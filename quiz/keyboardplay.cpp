@@ -55,6 +55,7 @@ KeyboardPlay::KeyboardPlay(mapdata::FormWidget &widget, mapdata::QuizWindowDesig
     m_status = new FocusSpot(widget, nullptr, QStringLiteral("ResultStatus"));
     m_status->setFocusPolicy(Qt::NoFocus);
     m_status->setAccessibleRole(QAccessible::StatusBar);
+    m_status->setAccessibleDescription(QString::fromLatin1(kResultStatusDescription));
     m_status->setGeometry(kResultStatusRect.toPixels().toRect());
 
     widget.setKeyHandler([this](int key, QWidget *focus) { return keyPressed(key, focus); });

@@ -7,7 +7,7 @@ namespace quiz {
 const char *const kMapName = "Map";
 const char *const kMapDescription = "Map of South America";
 const char *const kPickUpAction = "Pick up";
-const char *const kResultStatusName = "Result";
+const char *const kResultStatusDescription = "Result";
 
 namespace {
 

@@ -15,6 +15,6 @@ QString markerText(int zone, int zoneCount);
 extern const char *const kMapName;
 extern const char *const kMapDescription;
 extern const char *const kPickUpAction;
-extern const char *const kResultStatusName;
+extern const char *const kResultStatusDescription;
 
 } // namespace quiz

@@ -1,6 +1,5 @@
 #include "quiz/zoneplaces.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 
