@@ -116,14 +116,6 @@ TEST_F(Board, AHeldNameMeetsTheDropHandlersErrorStepsToo) {
     EXPECT_EQ(form1().placedCount, 1);
 }
 
-TEST(ResultWording, PlacedAndNotHere) {
-    EXPECT_EQ(quiz::resultText(quiz::DropResult::Placed, QStringLiteral("Lima")),
-              QStringLiteral("Lima placed"));
-    EXPECT_EQ(quiz::resultText(quiz::DropResult::NotHere, QStringLiteral("Lima")),
-              QStringLiteral("Lima: not here"));
-    EXPECT_EQ(quiz::markerText(4, 61), QStringLiteral("a place on the map, 5 of 61"));
-}
-
 // The real window, driven by real mouse and key events.
 class PlayWithoutDrag : public PlayedWindow {
 protected:
