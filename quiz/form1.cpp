@@ -51,6 +51,7 @@ Form1::Form1(mapdata::QuizWindowDesign &design, const Form1Services &services)
     m_design.labels.setDragOverHandler(
         [this](std::int16_t index, Control &source) { labels_DragOver(index, source); });
     m_design.form.setMouseMoveHandler([this] { Form_MouseMove(); });
+    m_design.form.setClickHandler([this](QPoint twips) { Form_Click(twips); });
     m_design.form.setUnloadHandler([this](int &cancel) { Form_Unload(cancel); });
 }
 
@@ -161,6 +162,8 @@ void Form1::makeDropZones(shell::ErrorTrap &trap) {
 
 void Form1::PushButton1_Click() {
     shell::ErrorTrap trap(m_services.messageBoxes, QStringLiteral("PushButton1_Click"));
+    // A fresh board holds nothing.
+    putBack();
     trap.step(100, [&] { placedCount = 0; });
     for (std::int16_t i = 0; i < kPoolSize; ++i) {
         trap.step(104, [&] { m_design.maplabel(i).setVisible(false); });
@@ -181,6 +184,8 @@ void Form1::piccoor_DragDrop(std::int16_t Index, mapdata::Control &source) {
     shell::ErrorTrap trap(m_services.messageBoxes, QStringLiteral("piccoor_DragDrop"));
     bool accepted = true;
     trap.step(106, [&] { accepted = isDropAccepted(m_design.piccoor(Index).tag(), source.tag()); });
+    if (m_judged)
+        m_judged(source, accepted);
     if (!accepted) {
         trap.step(130, [&] { source.setVisible(true); });
         trap.step(132, [&] { requestSound(shell::kWrongSoundName); });
@@ -228,5 +233,37 @@ void Form1::Form_MouseMove() {
 }
 
 void Form1::Form_Unload(int &) {}
+
+void Form1::Form_Click(QPoint twips) {
+    mapdata::Control *target = m_design.form.hitTest(twips);
+    if (target && target->array() == &m_design.labels) {
+        if (target == heldName())
+            putBack();
+        else
+            pickUp(std::int16_t(target->index()));
+        return;
+    }
+    placeHeldAt(twips);
+}
+
+void Form1::pickUp(std::int16_t index) {
+    if (!m_design.labels.contains(index))
+        return;
+    m_design.form.setHeld(&m_design.labels(index), m_design.Image2->picture());
+}
+
+void Form1::putBack() {
+    m_design.form.setHeld(nullptr);
+}
+
+void Form1::placeHeldAt(QPoint twips) {
+    mapdata::Control *name = heldName();
+    if (!name)
+        return;
+    putBack();
+    mapdata::Control *target = m_design.form.hitTest(twips);
+    if (target && target->array() == &m_design.piccoor)
+        piccoor_DragDrop(std::int16_t(target->index()), *name);
+}
 
 } // namespace quiz

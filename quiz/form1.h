@@ -7,9 +7,11 @@
 #include "shell/platform.h"
 #include "shell/skin.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace shell {
 class ErrorTrap;
@@ -62,6 +64,24 @@ public:
     void Form_MouseMove();
     void Form_Unload(int &cancel);
 
+    // Playing without dragging. A name is picked up, then placed by judging it as a drop at a
+    // point: piccoor_DragDrop of the zone in front there, exactly as a drop would be.
+    // A click on the window's surface (a press and release in one place).
+    void Form_Click(QPoint twips);
+    // Holds pool name index instead of any other; a placed (hidden) name cannot be held.
+    void pickUp(std::int16_t index);
+    // The held name goes back to the pool, nothing else changes.
+    void putBack();
+    // Judges the held name as dropped at a point; where no zone lies it is put back.
+    void placeHeldAt(QPoint twips);
+    // The name being held, if any: the window's one state besides placedCount.
+    mapdata::Control *heldName() const { return m_design.form.held(); }
+
+    // Told the verdict of every judged drop, whichever way it was made, before the drop's
+    // steps run.
+    using JudgedHandler = std::function<void(const mapdata::Control &name, bool accepted)>;
+    void setJudgedHandler(JudgedHandler handler) { m_judged = std::move(handler); }
+
     // Names placed correctly since the last board reset.
     std::int16_t placedCount = 0;
 
@@ -73,6 +93,7 @@ private:
 
     mapdata::QuizWindowDesign &m_design;
     Form1Services m_services;
+    JudgedHandler m_judged;
 };
 
 } // namespace quiz

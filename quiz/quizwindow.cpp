@@ -30,6 +30,8 @@ QuizWindow::QuizWindow() : m_widget(std::make_unique<FormWidget>(m_design.form))
     w.placeChild(m_pushButton2, QStringLiteral("PushButton2"), kPushButton2Rect);
     QWidget::setTabOrder(m_text1, m_pushButton1);
     QWidget::setTabOrder(m_pushButton1, m_pushButton2);
+    // The pool names follow the buttons in the tab order.
+    m_keyboard = std::make_unique<KeyboardPlay>(w, m_design, *m_pushButton1, *m_pushButton2);
 }
 
 void QuizWindow::connectHandlers(Form1 &form1) {
@@ -43,6 +45,7 @@ void QuizWindow::connectHandlers(Form1 &form1) {
                      [handlers] { handlers->PushButton1_MouseMove(); });
     QObject::connect(m_pushButton2, &PushButton::mouseMoved, w,
                      [handlers] { handlers->PushButton2_MouseMove(); });
+    m_keyboard->connect(form1);
 }
 
 void QuizWindow::show() {

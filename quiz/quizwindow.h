@@ -3,6 +3,7 @@
 #include "mapdata/design/quizwindowdesign.h"
 #include "mapdata/toolkit/formwidget.h"
 #include "mapdata/toolkit/pushbutton.h"
+#include "quiz/keyboardplay.h"
 
 #include <QLineEdit>
 
@@ -30,6 +31,7 @@ public:
     mapdata::PushButton &PushButton1() { return *m_pushButton1; }
     mapdata::PushButton &PushButton2() { return *m_pushButton2; }
     QLineEdit &Text1() { return *m_text1; }
+    KeyboardPlay &keyboard() { return *m_keyboard; }
 
 private:
     mapdata::QuizWindowDesign m_design;
@@ -37,6 +39,7 @@ private:
     mapdata::PushButton *m_pushButton1 = nullptr;
     mapdata::PushButton *m_pushButton2 = nullptr;
     QLineEdit *m_text1 = nullptr;
+    std::unique_ptr<KeyboardPlay> m_keyboard;
 };
 
 // The start-up window's launch: the load handler, then the window, unless the load closed it.

@@ -59,6 +59,7 @@ void Control::setVisible(bool visible) {
     m_visible = true;
     invalidate();
     m_visible = visible;
+    m_form.visibilityChanged(*this);
 }
 
 void Control::setCaption(const QString &caption) {

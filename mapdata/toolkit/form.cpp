@@ -79,6 +79,26 @@ Control *Form::hitTest(QPoint twips) const {
     return nullptr;
 }
 
+QRegion Form::frontRegion(const Control &control) const {
+    if (!control.isVisible())
+        return {};
+    const TwipsRect client{0, 0, m_clientSizeTwips.width(), m_clientSizeTwips.height()};
+    const auto toRect = [](const TwipsRect &r) {
+        return QRect(r.leftTwips, r.topTwips, r.widthTwips, r.heightTwips);
+    };
+    QRegion region = QRegion(toRect(control.rect())).intersected(toRect(client));
+    for (const WindowedPlace &place : m_windowed)
+        if (place.visible)
+            region -= toRect(place.rect);
+    auto it = std::find(m_stacking.begin(), m_stacking.end(), &control);
+    if (it == m_stacking.end())
+        return {};
+    for (++it; it != m_stacking.end() && !region.isEmpty(); ++it)
+        if ((*it)->isVisible())
+            region -= toRect((*it)->rect());
+    return region;
+}
+
 void Form::setCaption(const QString &caption) {
     m_caption = caption;
     windowChanged();
@@ -173,6 +193,42 @@ void Form::cancelDrag() {
     windowChanged();
 }
 
+void Form::click(QPoint twips) {
+    cancelDrag();
+    if (m_click)
+        m_click(twips);
+}
+
+void Form::setHeld(Control *control, const QImage &pointer) {
+    if (control && !control->isVisible())
+        control = nullptr;
+    if (control == m_held && pointer.cacheKey() == m_heldPointer.cacheKey())
+        return;
+    if (m_held)
+        invalidate(m_held->rect());
+    m_held = control;
+    m_heldPointer = control ? pointer : QImage();
+    if (m_held)
+        invalidate(m_held->rect());
+    windowChanged();
+}
+
+void Form::setMarkedRegion(const QRegion &twips) {
+    if (twips == m_marked)
+        return;
+    invalidate(m_marked);
+    m_marked = twips;
+    invalidate(m_marked);
+}
+
+void Form::visibilityChanged(Control &control) {
+    // A hidden control cannot stay picked up.
+    if (&control == m_held && !control.isVisible())
+        setHeld(nullptr);
+    if (m_observer)
+        m_observer->visibilityChanged(control);
+}
+
 void Form::mouseMove(QPoint twips) {
     if (m_dragSource) {
         moveDrag(twips);
@@ -199,6 +255,11 @@ void Form::unload() {
 void Form::invalidate(const TwipsRect &rect) {
     if (m_observer)
         m_observer->invalidateRect(rect);
+}
+
+void Form::invalidate(const QRegion &twips) {
+    for (const QRect &r : twips)
+        invalidate(TwipsRect{r.x(), r.y(), r.width(), r.height()});
 }
 
 void Form::windowChanged() {

@@ -4,6 +4,7 @@
 #include "mapdata/toolkit/controlarray.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QSize>
 
 #include <functional>
@@ -41,6 +42,8 @@ public:
     // Caption, icon, background or pointer changed.
     virtual void windowChanged() = 0;
     virtual void closeWindow() = 0;
+    // A windowless control was shown or hidden.
+    virtual void visibilityChanged(Control &) {}
 };
 
 // The window as plain data: its windowless controls in stacking order, its own
@@ -73,6 +76,9 @@ public:
     // control lies there or the point is outside the client area.
     Control *hitTest(QPoint twips) const;
     int liveControlCount() const { return int(m_controls.size()); }
+    // The part of a control where hitTest finds it: its rectangle inside the painted surface,
+    // less what visible controls in front of it cover. Empty while it is hidden.
+    QRegion frontRegion(const Control &control) const;
 
     const QString &caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -95,6 +101,23 @@ public:
     // Where the outline of the dragged control stands while it has no drag icon.
     std::optional<TwipsRect> dragOutline() const;
 
+    // A press and release in one place: no drag happened. Any drag the press began ends
+    // without a drop, then the click handler hears where it was.
+    void click(QPoint twips);
+    void setClickHandler(std::function<void(QPoint twips)> handler) {
+        m_click = std::move(handler);
+    }
+
+    // A control picked up without dragging: the window shows it as held and the pointer as
+    // the given picture, until it is put down or hidden.
+    void setHeld(Control *control, const QImage &pointer = QImage());
+    Control *held() const { return m_held; }
+    const QImage &heldPointer() const { return m_heldPointer; }
+
+    // A region of the surface shown marked (in twips), or none when empty.
+    void setMarkedRegion(const QRegion &twips);
+    const QRegion &markedRegion() const { return m_marked; }
+
     // Pointer moving with no drag: the window's own handler runs over the bare window only.
     void mouseMove(QPoint twips);
     void setMouseMoveHandler(std::function<void()> handler) { m_mouseMove = std::move(handler); }
@@ -111,7 +134,10 @@ public:
 
 private:
     friend class ControlArray;
+    friend class Control;
     Control &createControl(ControlKind kind, const QString &name, int index);
+    void visibilityChanged(Control &control);
+    void invalidate(const QRegion &twips);
     // Inside the client area and not under a windowed control.
     bool isOnPaintedSurface(QPoint twips) const;
     void windowChanged();
@@ -134,6 +160,11 @@ private:
     QPoint m_dragPos;
     QPoint m_dragGrabOffset;
 
+    Control *m_held = nullptr;
+    QImage m_heldPointer;
+    QRegion m_marked;
+
+    std::function<void(QPoint)> m_click;
     std::function<void()> m_mouseMove;
     std::function<void(int &)> m_unloadHandler;
     bool m_unloaded = false;

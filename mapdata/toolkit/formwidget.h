@@ -5,7 +5,11 @@
 #include <QFont>
 #include <QHash>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
+
+#include <functional>
+#include <optional>
 
 namespace mapdata {
 
@@ -29,9 +33,18 @@ public:
     void invalidateAll() override;
     void windowChanged() override;
     void closeWindow() override;
+    void visibilityChanged(Control &control) override;
+
+    // Key presses that no child widget took, with the widget that has the focus; the handler
+    // returns whether it used the key.
+    using KeyHandler = std::function<bool(int key, QWidget *focus)>;
+    void setKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
 
 signals:
     void firstFramePainted();
+    void controlVisibilityChanged(mapdata::Control *control);
+    // A control was picked up or put down (none: nothing is held now).
+    void heldChanged(mapdata::Control *held);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -40,8 +53,16 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void paintHeld(QPainter &painter, const Control &control);
+    void paintMarked(QPainter &painter);
+    void paintFocus(QPainter &painter);
+    // Where the focus indicator of a widget of this window is drawn, in pixels; empty when
+    // the widget shows none.
+    QRect focusIndicatorRect(const QWidget *widget) const;
+    void focusMoved(QWidget *from, QWidget *to);
     void paintControl(QPainter &painter, const Control &control, qreal devicePixelRatio);
     const QPixmap &scaledPicture(const QImage &image, QSize deviceSize);
     void drawStretched(QPainter &painter, const QRect &target, const QImage &image,
@@ -57,6 +78,13 @@ private:
     QHash<qint64, bool> m_equalColumns;
     // The icon last given to the window, so an unchanged one is not converted again.
     qint64 m_iconKey = 0;
+    // The left button went down here and has not yet moved a drag distance away.
+    std::optional<QPointF> m_pressPixels;
+    QPointer<QWidget> m_focusShown;
+    QMetaObject::Connection m_focusConnection;
+    Qt::FocusReason m_focusReason = Qt::OtherFocusReason;
+    KeyHandler m_keyHandler;
+    Control *m_heldShown = nullptr;
     bool m_painted = false;
     bool m_closing = false;
 };

@@ -1,6 +1,8 @@
-// Many games and Restarts through real mouse events on the real window: nothing may grow,
-// and every reset must deal exactly the board that the load dealt.
+// Many games and Restarts through real mouse and key events on the real window: nothing may
+// grow, and every reset must deal exactly the board that the load dealt.
 #include "fakes/fakeservices.h"
+#include "mapdata/toolkit/focusspot.h"
+#include "quiz/markerwalk.h"
 #include "soak/boardpoints.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +22,7 @@ using mapdata::Control;
 using mapdata::kItemCount;
 
 constexpr int kGames = 200;
+constexpr int kKeyboardGames = 100;
 constexpr int kRestarts = 1000;
 // Names placed before a Restart cycle through 0 .. kMaxPlacedBeforeRestart - 1.
 constexpr int kMaxPlacedBeforeRestart = 6;
@@ -191,3 +194,101 @@ TEST_F(Soak, AThousandRestartsEachDealTheSameBoard) {
 }
 
 } // namespace
+
+namespace {
+
+// Whole games by the keyboard alone: each name is reached by Tab, picked up with Space,
+// walked to its place with the arrows (now and then to a wrong place first) and put down
+// with Enter; now and then a name is picked up and put back with Escape.
+class KeyboardSoak : public Soak {
+protected:
+    void SetUp() override {
+        Soak::SetUp();
+        QApplication::setActiveWindow(&widget());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&widget()));
+        places = std::make_unique<quiz::ZonePlaces>(design());
+        for (int i = 0; i < kItemCount; ++i) {
+            const QString tag = design().labels(i).tag();
+            for (bool right : {true, false}) {
+                const auto steps = markerwalk::walk(*places, places->startZone(), [&](int z) {
+                    return quiz::isDropAccepted(design().piccoor(z).tag(), tag) == right;
+                });
+                ASSERT_TRUE(steps.has_value()) << tag.toStdString();
+                (right ? rightWalks : wrongWalks).push_back(*steps);
+            }
+        }
+    }
+
+    void key(Qt::Key k) {
+        QTest::keyClick(widget().focusWidget() ? widget().focusWidget() : &widget(), k);
+    }
+    int focusedItem() {
+        auto *spot = qobject_cast<mapdata::FocusSpot *>(widget().focusWidget());
+        return spot && spot->control() ? spot->control()->index() : -1;
+    }
+    void tabTo(int item) {
+        for (int n = 0; n < kItemCount + 4 && focusedItem() != item; ++n)
+            key(Qt::Key_Tab);
+        ASSERT_EQ(focusedItem(), item);
+    }
+    void placeByKeys(int item, const std::vector<quiz::Direction> &steps) {
+        key(Qt::Key_Space);
+        ASSERT_EQ(design().form.held(), &design().labels(item));
+        for (quiz::Direction d : steps)
+            key(markerwalk::arrowFor(d));
+        key(Qt::Key_Return);
+        ASSERT_EQ(design().form.held(), nullptr);
+        QCoreApplication::processEvents(); // the repaint
+    }
+
+    std::unique_ptr<quiz::ZonePlaces> places;
+    std::vector<std::vector<quiz::Direction>> rightWalks;
+    std::vector<std::vector<quiz::Direction>> wrongWalks;
+};
+
+} // namespace
+
+TEST_F(KeyboardSoak, ManyCompleteGamesByKeyboardEachDealTheSameBoard) {
+    std::mt19937 random(kSeed);
+    std::vector<int> order(kItemCount);
+    for (int i = 0; i < kItemCount; ++i)
+        order[std::size_t(i)] = i;
+    int drops = 0;
+    for (int game = 0; game < kKeyboardGames; ++game) {
+        std::shuffle(order.begin(), order.end(), random);
+        sounds.requests.clear();
+        for (int n = 0; n < kItemCount; ++n) {
+            const int item = order[std::size_t(n)];
+            ASSERT_NO_FATAL_FAILURE(tabTo(item));
+            if (++drops % kWrongDropEvery == 0) {
+                ASSERT_NO_FATAL_FAILURE(placeByKeys(item, wrongWalks[std::size_t(item)]));
+                ASSERT_TRUE(design().labels(item).isVisible()) << "refused name left the pool";
+                ASSERT_EQ(sounds.soundNames().back(), QStringLiteral("wrong"));
+                ASSERT_EQ(focusedItem(), item);
+            } else if (drops % kWrongDropEvery == 1) {
+                key(Qt::Key_Space);
+                key(Qt::Key_Escape);
+                ASSERT_EQ(design().form.held(), nullptr);
+                ASSERT_EQ(focusedItem(), item);
+            }
+            ASSERT_NO_FATAL_FAILURE(placeByKeys(item, rightWalks[std::size_t(item)]));
+            if (n + 1 < kItemCount) {
+                ASSERT_FALSE(design().labels(item).isVisible()) << "game " << game;
+                ASSERT_EQ(window->form1().placedCount, n + 1) << "game " << game;
+            }
+        }
+        const QStringList names = sounds.soundNames();
+        ASSERT_EQ(names.count(QStringLiteral("correct")), kItemCount) << "game " << game;
+        ASSERT_EQ(names.back(), QStringLiteral("complete")) << "game " << game;
+        ASSERT_EQ(boxes.calls.size(), std::size_t(game + 1)) << "game " << game;
+        ASSERT_GE(focusedItem(), 0) << "the game goes on from a pool name";
+        // The focus mark is not part of the board: compared with the focus where it opened.
+        const int focused = focusedItem();
+        window->Text1().setFocus();
+        expectDealtBoard("after keyboard game", game);
+        if (HasFailure())
+            return;
+        ASSERT_NO_FATAL_FAILURE(tabTo(focused));
+    }
+    EXPECT_EQ(boxes.errorCount(), 0);
+}

@@ -1,0 +1,501 @@
+// Playing by single clicks and by the keyboard alone, and what assistive technology reads.
+#include "accessibilityrecorder.h"
+#include "boardfixture.h"
+#include "markerwalk.h"
+#include "playfixture.h"
+
+#include "mapdata/toolkit/focusspot.h"
+#include "quiz/judging.h"
+#include "quiz/spokentext.h"
+#include "quiz/zoneplaces.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleHints>
+
+using namespace mapdata;
+using markerwalk::arrowFor;
+using markerwalk::walk;
+using quiz::Direction;
+using quiz::ZonePlaces;
+
+namespace {
+
+int itemIndex(const char *name) {
+    for (int i = 0; i < kItemCount; ++i)
+        if (QLatin1String(kItemTable[std::size_t(i)].name) == QLatin1String(name))
+            return i;
+    return -1;
+}
+
+QImage renderForm(FormWidget &w) {
+    QImage image(w.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    w.paintForm(painter, w.rect());
+    return image;
+}
+
+// The pixels where two pictures of the window differ.
+QRegion differences(const QImage &a, const QImage &b) {
+    QRegion region;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                region += QRect(x, y, 1, 1);
+    return region;
+}
+
+QRect pixels(const TwipsRect &rect) {
+    return rect.toPixels().toAlignedRect();
+}
+
+} // namespace
+
+// The zones as the marker sees them, on a loaded board.
+TEST_F(Board, EveryZoneHasAFrontPartWhereItsPlacePointIsJudged) {
+    load();
+    const ZonePlaces places(design);
+    ASSERT_EQ(places.count(), kZoneCount);
+    for (int z = 0; z < kZoneCount; ++z) {
+        ASSERT_FALSE(places.frontPart(z).isEmpty()) << z;
+        const Control *front = design.form.hitTest(places.placePoint(z));
+        ASSERT_NE(front, nullptr) << z;
+        EXPECT_EQ(front, &design.piccoor(z)) << "zone " << z;
+        for (int other = z + 1; other < kZoneCount; ++other)
+            EXPECT_FALSE(places.frontPart(z).intersects(places.frontPart(other)))
+                << z << " and " << other;
+    }
+    // The western strip of Uruguay lies under Argentina: not part of Uruguay's place.
+    EXPECT_FALSE(places.frontPart(37).contains(QPoint(kZoneTable[37].leftTwips + 30, 6450)));
+    EXPECT_TRUE(places.frontPart(38).contains(QPoint(kZoneTable[37].leftTwips + 30, 6450)));
+    // The middle of the visible map lies in Argentina's zone 39.
+    EXPECT_EQ(places.startZone(), 39);
+}
+
+TEST_F(Board, EveryZoneIsReachedByArrowKeysFromEveryStart) {
+    load();
+    const ZonePlaces places(design);
+    for (int from = 0; from < kZoneCount; ++from)
+        for (int to = 0; to < kZoneCount; ++to)
+            ASSERT_TRUE(walk(places, from, [to](int z) { return z == to; }).has_value())
+                << "from " << from << " to " << to;
+}
+
+TEST_F(Board, AHeldNameIsJudgedByTheDropHandlerOfTheZoneInFront) {
+    load();
+    const int uruguay = itemIndex("Uruguay");
+    const int argentina = itemIndex("Argentina");
+    const QPoint strip(kZoneTable[37].leftTwips + 30, kZoneTable[37].topTwips + 300);
+    form1().pickUp(std::int16_t(uruguay));
+    ASSERT_EQ(form1().heldName(), &design.labels(uruguay));
+    form1().placeHeldAt(strip);
+    EXPECT_EQ(form1().heldName(), nullptr) << "a refused name is no longer held";
+    EXPECT_TRUE(design.labels(uruguay).isVisible());
+    form1().pickUp(std::int16_t(argentina));
+    form1().placeHeldAt(strip);
+    EXPECT_FALSE(design.labels(argentina).isVisible());
+    EXPECT_EQ(sounds.soundNames(), (QStringList{"wrong", "correct"}));
+    EXPECT_EQ(form1().placedCount, 1);
+    // A placed name cannot be held again, and nothing held places nothing.
+    form1().pickUp(std::int16_t(argentina));
+    EXPECT_EQ(form1().heldName(), nullptr);
+    form1().placeHeldAt(strip);
+    EXPECT_EQ(form1().placedCount, 1);
+    EXPECT_EQ(sounds.requests.size(), 2);
+}
+
+TEST_F(Board, AHeldNameMeetsTheDropHandlersErrorStepsToo) {
+    files.files[itemsPath()] = "Argentina\r\n";
+    load();
+    form1().pickUp(5);
+    form1().placeHeldAt(QPoint(kZoneTable[40].leftTwips + 100, kZoneTable[40].topTwips + 2000));
+    EXPECT_EQ(boxes.errorLines(), std::vector<int>{112});
+    EXPECT_TRUE(boxes.calls[0].prompt.contains(QLatin1String("piccoor_DragDrop at line 112")));
+    EXPECT_EQ(form1().placedCount, 1);
+}
+
+// The real window, driven by real mouse and key events.
+class PlayWithoutDrag : public PlayedWindow {
+protected:
+    PlayWithoutDrag() {
+        QApplication::setActiveWindow(&widget());
+        m_active = QTest::qWaitForWindowActive(&widget());
+        places = std::make_unique<ZonePlaces>(design());
+        a11y::heard().clear();
+    }
+    void SetUp() override { ASSERT_TRUE(m_active); }
+
+    void click(QPoint pixel) { QTest::mouseClick(&widget(), Qt::LeftButton, {}, pixel); }
+    // A key pressed where the keyboard focus is, as the window system delivers it.
+    void key(Qt::Key k) {
+        QWidget *target = widget().focusWidget() ? widget().focusWidget() : &widget();
+        QTest::keyClick(target, k);
+    }
+    QWidget *focus() { return widget().focusWidget(); }
+    FocusSpot *spot(const QString &name) { return widget().findChild<FocusSpot *>(name); }
+    FocusSpot *nameSpot(int item) { return spot(QStringLiteral("labels(%1)").arg(item)); }
+    FocusSpot *marker() { return spot(QStringLiteral("PlacementMarker")); }
+    FocusSpot *status() { return spot(QStringLiteral("ResultStatus")); }
+
+    // A pixel of the map where the front-most zone refuses the name.
+    QPoint wrongPoint(int item) {
+        for (int z = 0; z < kZoneCount; ++z)
+            if (!quiz::isDropAccepted(design().piccoor(z).tag(), design().labels(item).tag()))
+                return twipsToPixels(places->placePoint(z)).toPoint();
+        return {};
+    }
+
+    // Tab until the focus is on pool name item; fails after a round of the whole window.
+    void tabTo(int item) {
+        for (int n = 0; n < kItemCount + 4 && focus() != nameSpot(item); ++n)
+            key(Qt::Key_Tab);
+        ASSERT_EQ(focus(), nameSpot(item)) << item;
+    }
+
+    // Picks up the focused name, walks the marker to a zone that accepts (or refuses) it and
+    // places it there; the walk's zones as the marker announced them.
+    void placeByKeys(int item, bool right) {
+        ASSERT_EQ(focus(), nameSpot(item));
+        key(Qt::Key_Space);
+        ASSERT_EQ(focus(), marker());
+        ASSERT_EQ(design().form.held(), &design().labels(item));
+        const QString tag = design().labels(item).tag();
+        const auto steps = walk(*places, places->startZone(), [&](int z) {
+            return quiz::isDropAccepted(design().piccoor(z).tag(), tag) == right;
+        });
+        ASSERT_TRUE(steps.has_value());
+        int zone = places->startZone();
+        for (Direction d : *steps) {
+            key(arrowFor(d));
+            zone = places->next(zone, d);
+            ASSERT_EQ(marker()->accessibleName(), quiz::markerText(zone, kZoneCount));
+            ASSERT_EQ(design().form.markedRegion(), places->frontPart(zone));
+        }
+        key(Qt::Key_Return);
+    }
+
+    std::unique_ptr<ZonePlaces> places;
+
+private:
+    bool m_active = false;
+};
+
+TEST_F(PlayWithoutDrag, AWholeGameIsPlayedWithSingleClicksAndDealtAgain) {
+    bool heldDuringBox = true;
+    boxes.whileShown = [&](const fakes::MessageBoxCall &) {
+        heldDuringBox = design().form.held() != nullptr;
+    };
+    for (int item = 0; item < kItemCount; ++item) {
+        click(poolPoint(item));
+        ASSERT_EQ(design().form.held(), &design().labels(item));
+        ASSERT_EQ(widget().cursor().shape(), Qt::BitmapCursor) << "the push-pin while held";
+        if (item % 7 == 0) {
+            click(wrongPoint(item));
+            ASSERT_TRUE(design().labels(item).isVisible());
+            ASSERT_EQ(design().form.held(), nullptr) << "a refused name is put back";
+            ASSERT_EQ(sounds.soundNames().back(), QStringLiteral("wrong"));
+            click(poolPoint(item));
+        }
+        click(*dropPointFor(QString::fromLatin1(kItemTable[std::size_t(item)].name)));
+        if (item < kItemCount - 1) {
+            ASSERT_FALSE(design().labels(item).isVisible()) << item;
+            ASSERT_TRUE(design().maplabel(item).isVisible());
+            ASSERT_EQ(window->form1().placedCount, item + 1);
+        }
+    }
+    EXPECT_EQ(sounds.soundNames().count(QStringLiteral("correct")), kItemCount);
+    EXPECT_EQ(sounds.soundNames().back(), QStringLiteral("complete"));
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].title, QStringLiteral("SUCCESS"));
+    EXPECT_FALSE(heldDuringBox) << "nothing is held across the completion box";
+    EXPECT_EQ(window->form1().placedCount, 0);
+    EXPECT_EQ(visiblePoolLabels(), kItemCount);
+    EXPECT_EQ(visibleMapLabels(), 0);
+    EXPECT_EQ(design().form.held(), nullptr);
+    EXPECT_NE(widget().cursor().shape(), Qt::BitmapCursor);
+}
+
+TEST_F(PlayWithoutDrag, ClicksOffTheZonesOrOnTheHeldNamePutItBackAndAnotherNameIsHeldInstead) {
+    const int peru = itemIndex("Peru");
+    const int chile = itemIndex("Chile");
+    const QPoint heading = design().Label3->rect().toPixels().center().toPoint();
+    const QPoint uncoveredMap(575, 20); // top right of the map, no zone
+    const QPoint bareWindow(590, 700);
+    ASSERT_EQ(design().form.hitTest(pixelsToTwips(uncoveredMap)), design().Image1);
+    for (QPoint off : {heading, uncoveredMap, bareWindow, poolPoint(peru)}) {
+        click(poolPoint(peru));
+        ASSERT_EQ(design().form.held(), &design().labels(peru));
+        click(off);
+        EXPECT_EQ(design().form.held(), nullptr) << off.x() << "," << off.y();
+    }
+    click(poolPoint(peru));
+    click(poolPoint(chile));
+    EXPECT_EQ(design().form.held(), &design().labels(chile));
+    click(*dropPointFor(QStringLiteral("Chile")));
+    EXPECT_FALSE(design().labels(chile).isVisible());
+    EXPECT_TRUE(design().labels(peru).isVisible());
+    EXPECT_EQ(sounds.soundNames(), QStringList{"correct"});
+    EXPECT_TRUE(boxes.calls.empty());
+    // A click on a map with nothing held does nothing.
+    click(*dropPointFor(QStringLiteral("Peru")));
+    EXPECT_EQ(sounds.soundNames(), QStringList{"correct"});
+    EXPECT_EQ(window->form1().placedCount, 1);
+}
+
+TEST_F(PlayWithoutDrag, APressThatMovesADragDistanceIsADragNotAClick) {
+    const int lima = itemIndex("Lima");
+    const QPoint from = poolPoint(lima);
+    const int distance = QGuiApplication::styleHints()->startDragDistance();
+    QTest::mousePress(&widget(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(&widget(), from + QPoint(distance - 1, 0));
+    QTest::mouseRelease(&widget(), Qt::LeftButton, {}, from + QPoint(distance - 1, 0));
+    EXPECT_EQ(design().form.held(), &design().labels(lima)) << "within the distance: a click";
+    click(poolPoint(lima));
+    ASSERT_EQ(design().form.held(), nullptr);
+    drag(lima, poolPoint(lima) + QPoint(0, 40));
+    EXPECT_EQ(design().form.held(), nullptr) << "a drag dropped in the pool holds nothing";
+    // A drag of the held name places it; it is held no more.
+    click(poolPoint(lima));
+    placeCorrectly(lima);
+    EXPECT_FALSE(design().labels(lima).isVisible());
+    EXPECT_EQ(design().form.held(), nullptr);
+    click(*dropPointFor(QStringLiteral("Lima")));
+    EXPECT_EQ(window->form1().placedCount, 1);
+}
+
+TEST_F(PlayWithoutDrag, RestartAndEscapePutTheHeldNameBack) {
+    const int lima = itemIndex("Lima");
+    placeCorrectly(itemIndex("Brazil"));
+    click(poolPoint(lima));
+    QTest::mouseClick(&window->PushButton1(), Qt::LeftButton);
+    EXPECT_EQ(design().form.held(), nullptr);
+    EXPECT_EQ(window->form1().placedCount, 0);
+    EXPECT_EQ(visiblePoolLabels(), kItemCount);
+    click(poolPoint(lima));
+    key(Qt::Key_Escape);
+    EXPECT_EQ(design().form.held(), nullptr);
+    EXPECT_EQ(sounds.soundNames(), QStringList{"correct"});
+}
+
+TEST_F(PlayWithoutDrag, TheTabOrderIsTheFocusSinkTheButtonsThenTheNamesStillInThePool) {
+    ASSERT_EQ(focus(), &window->Text1());
+    placeCorrectly(itemIndex("Bogota"));
+    std::vector<QWidget *> expected{&window->PushButton1(), &window->PushButton2()};
+    for (int i = 0; i < kItemCount; ++i)
+        if (i != itemIndex("Bogota"))
+            expected.push_back(nameSpot(i));
+    expected.push_back(&window->Text1());
+    for (QWidget *next : expected) {
+        key(Qt::Key_Tab);
+        ASSERT_EQ(focus(), next) << (focus() ? focus()->objectName().toStdString() : "none");
+    }
+}
+
+TEST_F(PlayWithoutDrag, KeysPickUpPutBackAndPressTheButtons) {
+    tabTo(itemIndex("Quito"));
+    key(Qt::Key_Enter);
+    EXPECT_EQ(design().form.held(), &design().labels(itemIndex("Quito")));
+    EXPECT_TRUE(marker()->isVisible());
+    EXPECT_EQ(marker()->accessibleName(), quiz::markerText(places->startZone(), kZoneCount));
+    EXPECT_EQ(widget().cursor().shape(), Qt::BitmapCursor);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(design().form.held(), nullptr);
+    EXPECT_FALSE(marker()->isVisible());
+    EXPECT_TRUE(design().form.markedRegion().isEmpty());
+    EXPECT_EQ(focus(), nameSpot(itemIndex("Quito"))) << "back on the name";
+    EXPECT_TRUE(sounds.requests.isEmpty());
+
+    // Held by a click, placed by keys: the arrows bring the marker out.
+    const int lima = itemIndex("Lima");
+    click(poolPoint(lima));
+    EXPECT_FALSE(marker()->isVisible());
+    key(Qt::Key_Down);
+    EXPECT_EQ(focus(), marker());
+    EXPECT_EQ(marker()->accessibleName(), quiz::markerText(places->startZone(), kZoneCount));
+    key(Qt::Key_Escape);
+
+    placeCorrectly(itemIndex("Brazil"));
+    ASSERT_EQ(window->form1().placedCount, 1);
+    window->PushButton1().setFocus();
+    key(Qt::Key_Return);
+    EXPECT_EQ(window->form1().placedCount, 0) << "Enter on Restart clicks it";
+    placeCorrectly(itemIndex("Brazil"));
+    key(Qt::Key_Space);
+    EXPECT_EQ(window->form1().placedCount, 0) << "Space on Restart clicks it";
+    window->PushButton2().setFocus();
+    key(Qt::Key_Return);
+    EXPECT_TRUE(design().form.isUnloaded()) << "Enter on Exit";
+}
+
+TEST_F(PlayWithoutDrag, AWholeGameIsPlayedByKeyboardAloneAndGoesOnAfterTheBox) {
+    QWidget *focusAfterBox = nullptr;
+    boxes.whileShown = [&](const fakes::MessageBoxCall &) {
+        EXPECT_EQ(design().form.held(), nullptr);
+    };
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    for (int item = 0; item < kItemCount; ++item) {
+        ASSERT_EQ(focus(), nameSpot(item)) << "the focus moves on to the next name";
+        if (item % 9 == 4) {
+            ASSERT_NO_FATAL_FAILURE(placeByKeys(item, false));
+            ASSERT_TRUE(design().labels(item).isVisible());
+            ASSERT_EQ(sounds.soundNames().back(), QStringLiteral("wrong"));
+            ASSERT_EQ(focus(), nameSpot(item)) << "a refused name keeps the focus";
+        }
+        ASSERT_NO_FATAL_FAILURE(placeByKeys(item, true));
+        if (item < kItemCount - 1) {
+            ASSERT_FALSE(design().labels(item).isVisible()) << item;
+            ASSERT_EQ(window->form1().placedCount, item + 1);
+        }
+    }
+    focusAfterBox = focus();
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].prompt, QLatin1String(quiz::kCompletionMessage));
+    EXPECT_EQ(sounds.soundNames().count(QStringLiteral("correct")), kItemCount);
+    EXPECT_EQ(window->form1().placedCount, 0);
+    EXPECT_EQ(visiblePoolLabels(), kItemCount);
+    EXPECT_EQ(design().form.held(), nullptr);
+    EXPECT_FALSE(marker()->isVisible());
+    EXPECT_TRUE(qobject_cast<FocusSpot *>(focusAfterBox) &&
+                qobject_cast<FocusSpot *>(focusAfterBox)->control() &&
+                qobject_cast<FocusSpot *>(focusAfterBox)->control()->array() == &design().labels)
+        << "the game goes on from a pool name";
+    // And it does: the next name goes down by keys.
+    const int item = qobject_cast<FocusSpot *>(focusAfterBox)->control()->index();
+    ASSERT_NO_FATAL_FAILURE(placeByKeys(item, true));
+    EXPECT_EQ(window->form1().placedCount, 1);
+}
+
+TEST_F(PlayWithoutDrag, OverlappingZonesAreMarkedAndPlacedByTheirFrontPart) {
+    const int uruguay = itemIndex("Uruguay");
+    const int argentina = itemIndex("Argentina");
+    tabTo(uruguay);
+    key(Qt::Key_Space);
+    const auto toUruguay =
+        walk(*places, places->startZone(), [](int z) { return z == 37; }).value();
+    for (Direction d : toUruguay)
+        key(arrowFor(d));
+    ASSERT_EQ(marker()->accessibleName(), quiz::markerText(37, kZoneCount));
+    // Only the front part is marked: the western strip under Argentina's zone is not.
+    EXPECT_FALSE(
+        design().form.markedRegion().contains(QPoint(kZoneTable[37].leftTwips + 30, 6450)));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(design().labels(uruguay).isVisible()) << "judged inside the front part";
+    // By click, the strip is Argentina's.
+    const QPoint strip = twipsToPixels(QPoint(kZoneTable[37].leftTwips + 30, 6450)).toPoint();
+    ASSERT_EQ(design().form.hitTest(pixelsToTwips(strip)), &design().piccoor(38));
+    click(poolPoint(argentina));
+    click(strip);
+    EXPECT_FALSE(design().labels(argentina).isVisible());
+    EXPECT_EQ(sounds.soundNames(), (QStringList{"correct", "correct"}));
+}
+
+TEST_F(PlayWithoutDrag, FocusAndHeldMarksHideNoTextAndNoMap) {
+    const int bolivia = itemIndex("Bolivia");
+    const QImage plain = renderForm(window->widget());
+    QRect allNames;
+    for (int i = 0; i < kItemCount; ++i)
+        allNames |= pixels(design().labels(i).rect());
+    const QRect map = pixels(design().Image1->rect());
+
+    tabTo(bolivia);
+    const QImage focused = renderForm(window->widget());
+    const QRegion wedge = differences(plain, focused);
+    EXPECT_GT(wedge.boundingRect().width() * wedge.boundingRect().height(), 20)
+        << "a focus mark is drawn";
+    EXPECT_FALSE(wedge.intersects(map));
+    for (int i = 0; i < kItemCount; ++i)
+        EXPECT_FALSE(wedge.intersects(pixels(design().labels(i).rect()))) << i;
+
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    while (focus() != &window->PushButton1())
+        key(Qt::Key_Tab);
+    const QRegion ring = differences(plain, renderForm(window->widget()));
+    EXPECT_FALSE(ring.isEmpty());
+    EXPECT_FALSE(ring.intersects(window->PushButton1().geometry()));
+    EXPECT_FALSE(ring.intersects(allNames));
+    EXPECT_FALSE(ring.intersects(map));
+
+    // Held: shown inverted inside its own label, its text unchanged.
+    window->Text1().setFocus();
+    const QImage unfocused = renderForm(window->widget());
+    click(poolPoint(bolivia));
+    const QRegion held = differences(unfocused, renderForm(window->widget()));
+    EXPECT_FALSE(held.isEmpty());
+    EXPECT_TRUE(pixels(design().labels(bolivia).rect())
+                    .adjusted(-1, 0, 1, 0)
+                    .contains(held.boundingRect()));
+    EXPECT_EQ(design().labels(bolivia).caption(), QStringLiteral("Bolivia"));
+}
+
+TEST_F(PlayWithoutDrag, AssistiveTechnologyReadsNamesRolesTheMapAndTheMarker) {
+    for (int i = 0; i < kItemCount; ++i) {
+        QAccessibleInterface *name = QAccessible::queryAccessibleInterface(nameSpot(i));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(QAccessible::Name), QLatin1String(kItemTable[std::size_t(i)].name));
+        EXPECT_EQ(name->role(), QAccessible::ListItem);
+        EXPECT_TRUE(name->state().movable);
+        EXPECT_TRUE(name->state().focusable);
+        ASSERT_NE(name->actionInterface(), nullptr);
+        EXPECT_EQ(name->actionInterface()->actionNames(),
+                  QStringList{QString::fromLatin1(quiz::kPickUpAction)});
+    }
+    for (QPushButton *button : {static_cast<QPushButton *>(&window->PushButton1()),
+                                static_cast<QPushButton *>(&window->PushButton2())}) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
+        EXPECT_EQ(iface->role(), QAccessible::Button);
+        EXPECT_EQ(iface->text(QAccessible::Name), button->text());
+    }
+    QAccessibleInterface *map = QAccessible::queryAccessibleInterface(spot("Image1"));
+    ASSERT_NE(map, nullptr);
+    EXPECT_EQ(map->text(QAccessible::Description), QStringLiteral("Map of South America"));
+    EXPECT_EQ(map->role(), QAccessible::Graphic);
+    // Everything hangs in the window's tree.
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(&widget());
+    EXPECT_GE(root->indexOfChild(map), 0);
+
+    // Held state and the marker, through the pick-up action as a screen reader runs it.
+    const int lima = itemIndex("Lima");
+    QAccessibleInterface *limaName = QAccessible::queryAccessibleInterface(nameSpot(lima));
+    EXPECT_FALSE(limaName->state().selected);
+    limaName->actionInterface()->doAction(QString::fromLatin1(quiz::kPickUpAction));
+    EXPECT_TRUE(limaName->state().selected) << "held";
+    QAccessibleInterface *markerIface = QAccessible::queryAccessibleInterface(marker());
+    EXPECT_EQ(markerIface->text(QAccessible::Name),
+              quiz::markerText(places->startZone(), kZoneCount));
+    EXPECT_TRUE(markerIface->state().focused);
+    for (int z = 0; z < kZoneCount; ++z)
+        EXPECT_FALSE(markerIface->text(QAccessible::Name).contains(design().piccoor(z).tag()));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(limaName->state().selected);
+}
+
+TEST_F(PlayWithoutDrag, EachResultIsToldThroughAnEventOnTheStatusElement) {
+    const int lima = itemIndex("Lima");
+    click(poolPoint(lima));
+    click(wrongPoint(lima));
+    click(poolPoint(lima));
+    click(wrongPoint(lima));
+    drag(lima, *dropPointFor(QStringLiteral("Lima")));
+    QStringList told;
+    QStringList notified;
+    for (const a11y::HeardEvent &e : a11y::heard()) {
+        if (e.objectName != QLatin1String("ResultStatus"))
+            continue;
+        if (e.type == QAccessible::NameChanged)
+            told << e.name;
+        if (e.type == QAccessible::ValueChanged)
+            notified << e.value;
+    }
+    const QStringList expected{QStringLiteral("Lima: not here"), QStringLiteral("Lima: not here"),
+                               QStringLiteral("Lima placed")};
+    EXPECT_EQ(told, expected) << "the same result twice is told twice; a drag's result too";
+    EXPECT_EQ(notified, expected);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(status());
+    EXPECT_EQ(iface->role(), QAccessible::StatusBar);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Lima placed"));
+}
