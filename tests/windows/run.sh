@@ -2,7 +2,8 @@
 # Checks the Windows build under Wine, in a private X server with a private PulseAudio null
 # sink: the executable's resources, the unit tests, the zip and the MSI with the notices
 # beside the program, a played game of the real program from the unpacked zip and from the
-# installed MSI (one wrong drop, one right drop, their sounds, then Exit), and the MSI's
+# installed MSI (one wrong drop, one right drop, their sounds, a drop by keyboard, then
+# Exit), and the MSI's
 # repeat install, upgrade, refused downgrade and silent removal.
 #
 #   tests/windows/run.sh BUILD_DIR        (as made by tools/windows/build.sh)
@@ -170,6 +171,11 @@ nearer() { # heard own other: something was heard, nearer to own than to other i
 readonly BRAZIL_POOL="686 119" PERU_POOL="900 133" PERU_MAP="183 217"
 readonly BRAZIL_TEXT="606 113 40 10" PERU_TEXT="820 127 30 10" PERU_PLACE="120 190 140 60"
 readonly EXIT_BUTTON="894 653"
+# Chile, item 9, placed by keyboard: from the focus sink, Tab passes Restart and Exit and
+# then the pool names still in it (Peru is placed by then), Space picks Chile up, the marker
+# starts on Argentina and two Lefts reach Chile, Return places it.
+readonly CHILE_KEYS="Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space Left Left Return"
+readonly CHILE_TEXT="606 141 40 10" CHILE_PLACE="150 390 100 30"
 
 # play_game FOLDER LABEL: starts FOLDER/Tessaline.exe from its folder, plays a wrong and a
 # right drop, checks what is seen and heard, and ends it with Exit.
@@ -204,6 +210,11 @@ play_game() {
     shot "$label-wrong"
     drag $PERU_POOL $PERU_MAP     # right
     shot "$label-right"
+    xdotool windowfocus --sync "$win"
+    # shellcheck disable=SC2086
+    xdotool key --delay 100 $CHILE_KEYS
+    sleep 1.5
+    shot "$label-keys"
 
     # shellcheck disable=SC2086
     check "$label: wrong drop: Brazil stays in the pool" \
@@ -217,6 +228,12 @@ play_game() {
     # shellcheck disable=SC2086
     check "$label: right drop: Peru shows on the map" \
         test "$(changed_pixels "$label-wrong" "$label-right" $PERU_PLACE)" -gt 20
+    # shellcheck disable=SC2086
+    check "$label: keyboard drop: Chile leaves the pool" \
+        python3 -c "import sys; sys.exit(not $(white_share "$label-keys" $CHILE_TEXT) < 0.01)"
+    # shellcheck disable=SC2086
+    check "$label: keyboard drop: Chile shows on the map" \
+        test "$(changed_pixels "$label-right" "$label-keys" $CHILE_PLACE)" -gt 20
 
     # Exit, the second push button.
     read -r ex ey <<<"$EXIT_BUTTON"
