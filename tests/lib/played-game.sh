@@ -8,7 +8,8 @@
 #   game_find_window TIMEOUT_S      the visible window titled Tessaline: $game_win, $X, $Y
 #   game_play_two_drops             Brazil onto Peru (wrong), then Peru (right); screenshots
 #   game_check_board                the pool and the map after the two drops
-#   game_exit PID TIMEOUT_S         clicks Exit; checks the program ends with status 0
+#   game_exit PID TIMEOUT_S         clicks Exit; checks the program ends with status 0 (else
+#                                   kills it; TESSALINE_STACK_ON_HANG=1 prints its stacks first)
 #   game_check_sounds SOUNDS_DIR    the sound after each drop, told apart by its length
 #   game_stop                       ends the recorder (for the caller's clean-up)
 #
@@ -131,6 +132,14 @@ game_exit() {
         sleep 0.1
     done
     check "Exit ends the program with status 0 (${status:-still running})" test "$status" = 0
+    if [[ -z "$status" ]]; then
+        # Left running, it would keep the caller's output open.
+        if [[ -n "${TESSALINE_STACK_ON_HANG:-}" ]] && command -v gdb >/dev/null; then
+            gdb -p "$program" -batch -ex "thread apply all bt" 2>/dev/null | grep -E '^(#|Thread)'
+        fi
+        kill -KILL "$program" 2>/dev/null
+        wait "$program" 2>/dev/null
+    fi
 }
 
 # Each drop is heard, and as its own sound: wrong.wma after the wrong drop, correct.wma after the
