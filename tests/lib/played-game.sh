@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2154  # root and work are the caller's
 # Sourced by the scripts that play the real program (tests/linux/run.sh natively,
 # tests/windows/run.sh under Wine): the checks' verdicts, one wrong and one right drop played
 # with xdotool on the window, what the window then shows, and each drop's sound heard on the
