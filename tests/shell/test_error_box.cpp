@@ -35,11 +35,3 @@ TEST(ErrorTrap, ReportsEachFailingStepWithItsOwnLineAndGoesOn) {
     EXPECT_EQ(boxes.calls[0].title, QStringLiteral("Application Error"));
     EXPECT_EQ(boxes.calls[0].style, mapdata::kMsgBoxOkExclamation);
 }
-
-TEST(ErrorTrap, FailureInsideACalledRoutineCarriesTheCallingStepsLine) {
-    fakes::RecordingMessageBoxes boxes;
-    ErrorTrap outer(boxes, QStringLiteral("Form_Load"));
-    auto routine = [] { throw mapdata::Failure(380, QStringLiteral("Invalid skin file")); };
-    outer.step(102, routine);
-    EXPECT_EQ(boxes.errorLines(), std::vector<int>{102});
-}

@@ -23,12 +23,6 @@ TEST(AppTitle, NameWithoutASpaceKeepsTheWholeNameUpToForty) {
               QString(40, QLatin1Char('y')));
 }
 
-TEST(Version, TextHasTheMinorNumberInTwoDigits) {
-    EXPECT_EQ(
-        QString::fromLatin1(kVersionText),
-        QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor, 2, 10, QLatin1Char('0')));
-}
-
 TEST(AppTitle, SetAppTitleTellsQtTheTitleVersionAndOrganisation) {
     SetAppTitle();
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaline"));

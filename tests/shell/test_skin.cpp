@@ -61,30 +61,6 @@ TEST_F(ApplySkinFakes, FolderOrHiddenFileNamedLikeTheSkinCountsAsAbsent) {
     EXPECT_TRUE(skin.calls.empty());
 }
 
-TEST_F(ApplySkinFakes, MakesTheFiveCallsInOrderWithTheirArguments) {
-    files.files[kSkinPath] = "QPushButton {}";
-    apply();
-    ASSERT_EQ(skin.calls.size(), 6u) << "five calls, the second a read and a write";
-    const auto &c = skin.calls;
-    EXPECT_EQ(c[0].kind, QStringLiteral("invoke"));
-    EXPECT_EQ(c[0].dispId, 2);
-    EXPECT_EQ(c[0].arguments,
-              (QVariantList{appPath(QStringLiteral("/app"), kSkinFileName), QString()}));
-    EXPECT_EQ(c[1].kind, QStringLiteral("get"));
-    EXPECT_EQ(c[1].dispId, 1);
-    EXPECT_EQ(c[2].kind, QStringLiteral("set"));
-    EXPECT_EQ(c[2].dispId, 1);
-    EXPECT_EQ(c[3].kind, QStringLiteral("set"));
-    EXPECT_EQ(c[3].dispId, 5);
-    EXPECT_EQ(c[3].arguments, QVariantList{true});
-    EXPECT_EQ(c[4].kind, QStringLiteral("set"));
-    EXPECT_EQ(c[4].dispId, 10);
-    EXPECT_EQ(c[4].arguments, QVariantList{true});
-    EXPECT_EQ(c[5].kind, QStringLiteral("invoke"));
-    EXPECT_EQ(c[5].dispId, 3);
-    EXPECT_EQ(c[5].arguments, QVariantList{design.form.hWnd()});
-}
-
 TEST_F(ApplySkinFakes, OptionFlagsKeepEveryBitAlreadySet) {
     files.files[kSkinPath] = "QPushButton {}";
     skin.options = std::int32_t(0x80001234u);
@@ -241,6 +217,31 @@ TEST_F(RealSkin, ApplyingToAnotherWindowOrAnUnknownIdIsAFailure) {
     EXPECT_THROW(skin.property(99), mapdata::Failure);
     EXPECT_THROW(skin.setProperty(99, 1), mapdata::Failure);
     EXPECT_TRUE(button->styleSheet().isEmpty());
+}
+
+// ApplySkin on the real component: the shipped skin reaches the window's push buttons, the
+// message boxes it opens later and the controls added later, and never the window itself.
+TEST(ApplySkinReal, SkinsTheWindowsControlsItsLaterBoxesAndLaterControls) {
+    QTemporaryDir app;
+    ASSERT_TRUE(app.isValid());
+    writeFile(app.filePath(QStringLiteral("x/o.cjs")), shippedSkin());
+    mapdata::QuizWindowDesign design;
+    QWidget window;
+    auto *button = new QPushButton(&window);
+    SkinFramework skin(&window, design.form.hWnd());
+    QtFileSystem files;
+    ApplySkin(app.path(), files, design.form, skin);
+
+    ASSERT_TRUE(skin.isApplied());
+    EXPECT_FALSE(skin.styleSheet().isEmpty());
+    EXPECT_EQ(button->styleSheet(), skin.styleSheet());
+    EXPECT_TRUE(window.styleSheet().isEmpty());
+    auto *box = new QMessageBox(&window);
+    box->ensurePolished();
+    EXPECT_EQ(box->styleSheet(), skin.styleSheet());
+    auto *later = new QPushButton(&window);
+    later->ensurePolished();
+    EXPECT_EQ(later->styleSheet(), skin.styleSheet());
 }
 
 TEST(SkinSheet, FindsEveryUrlAndRefusesWhatCouldHideOne) {
