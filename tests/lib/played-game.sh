@@ -7,8 +7,9 @@
 #   check NAME COMMAND...           runs COMMAND; counts it in $failed when it fails
 #   game_record SINK                starts recording SINK's monitor
 #   game_find_window TIMEOUT_S      the visible window titled Tessaline: $game_win, $X, $Y
-#   game_play_two_drops             Brazil onto Peru (wrong), then Peru (right); screenshots
-#   game_check_board                the pool and the map after the two drops
+#   game_play_drops                 Brazil onto Peru (wrong), then Peru (right) by dragging,
+#                                   then Chile (right) by keyboard alone; screenshots
+#   game_check_board                the pool and the map after the three drops
 #   game_exit PID TIMEOUT_S         clicks Exit; checks the program ends with status 0 (else
 #                                   kills it; TESSALINE_STACK_ON_HANG=1 prints its stacks first)
 #   game_check_sounds SOUNDS_DIR    the sound after each drop, told apart by its length
@@ -90,8 +91,22 @@ readonly GAME_BRAZIL_POOL="686 119" GAME_PERU_POOL="900 133" GAME_PERU_MAP="183 
 readonly GAME_BRAZIL_TEXT="606 113 40 10" GAME_PERU_TEXT="820 127 30 10"
 readonly GAME_PERU_PLACE="120 190 140 60"
 readonly GAME_EXIT_BUTTON="894 653"
+# Chile, item 9, placed by keyboard: from the focus sink, Tab passes Restart and Exit and then
+# the pool names still in it (Peru is placed by then), Space picks Chile up, the marker starts
+# on Argentina and two Lefts reach Chile, Return places it.
+readonly GAME_CHILE_KEYS="Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space Left Left"
+readonly GAME_CHILE_TEXT="606 141 40 10" GAME_CHILE_PLACE="150 390 100 30"
 
-game_play_two_drops() {
+game_place_chile_by_keys() {
+    xdotool windowfocus --sync "$game_win"
+    # shellcheck disable=SC2086
+    xdotool key --delay 100 $GAME_CHILE_KEYS
+    echo "request $(game_now_ns)" >>"$work/drops.log"
+    xdotool key Return
+    sleep 1.5
+}
+
+game_play_drops() {
     # shellcheck disable=SC2086
     {
         game_shot start
@@ -99,6 +114,8 @@ game_play_two_drops() {
         game_shot wrong
         game_drag $GAME_PERU_POOL $GAME_PERU_MAP # right
         game_shot right
+        game_place_chile_by_keys # right
+        game_shot keys
     }
 }
 
@@ -116,6 +133,10 @@ game_check_board() {
             game_holds "$(game_white_share right $GAME_PERU_TEXT) < 0.01"
         check "right drop: Peru shows on the map" \
             test "$(game_changed_pixels wrong right $GAME_PERU_PLACE)" -gt 20
+        check "keyboard drop: Chile leaves the pool" \
+            game_holds "$(game_white_share keys $GAME_CHILE_TEXT) < 0.01"
+        check "keyboard drop: Chile shows on the map" \
+            test "$(game_changed_pixels right keys $GAME_CHILE_PLACE)" -gt 20
     }
 }
 
@@ -153,8 +174,8 @@ game_check_sounds() {
         cp "$work/capture.raw" "$work/capture.times" "$work/drops.log" "$TESSALINE_SHOTS/"
     fi
     local heard=(python3 "$root/tests/lib/heard-sounds.py" "$work/capture" "$work/drops.log"
-        "$sounds/wrong.wma" "$sounds/correct.wma" --also "$sounds/complete.wma")
-    check "each drop's own sound is heard: wrong, then correct" "${heard[@]}"
+        "$sounds/wrong.wma" "$sounds/correct.wma" "$sounds/correct.wma" --also "$sounds/complete.wma")
+    check "each drop's own sound is heard: wrong, correct, correct" "${heard[@]}"
     quietly() { "$@" >/dev/null; }
     check "each drop's sound is heard to its end" quietly "${heard[@]}" --whole
 }

@@ -43,7 +43,7 @@ fi
 pass "window titled Tessaline opens"
 sleep 1 # the first frame, then the sounds prepared after it
 
-game_play_two_drops
+game_play_drops
 game_check_board
 # Every text of the window, read back: the start, before a name leaves the pool, and after
 # the right drop, with Peru on the map.

@@ -21,20 +21,18 @@ readonly CLIENT_WIDTH=999 CLIENT_HEIGHT=706
 source "$root/tools/private-session.sh"
 work="$(mktemp -d /tmp/tessaline-windows.XXXXXX)"
 chmod 700 "$work"
-recorder="" program=""
+program=""
 cleanup() {
     [[ -n "$program" ]] && kill "$program" 2>/dev/null
-    [[ -n "$recorder" ]] && kill -TERM "$recorder" 2>/dev/null
+    game_stop
     WINEPREFIX="$work/wine" wineserver -k 2>/dev/null
     stop_private_session
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-failed=0
-pass() { echo "ok: $1"; }
-fail() { echo "FAILED: $1"; failed=$((failed + 1)); }
-check() { local name="$1"; shift; if "$@"; then pass "$name"; else fail "$name"; fi; }
+# shellcheck source=../lib/played-game.sh
+source "$root/tests/lib/played-game.sh"
 
 # ---- the private X server, sound server and Wine prefix ----
 start_private_x "$work" -ac || exit 1
@@ -133,133 +131,42 @@ check "MSI: the same files as the zip" \
          "$(find "$folder" -type f -printf '%f\n' | sort | tr '\n' ' ')"
 
 # ---- a played game ----
-# TESSALINE_SHOTS=folder keeps the captures, to look at when a check fails.
-shot() {
-    import -window "$win" "$work/$1.png"
-    [[ -n "${TESSALINE_SHOTS:-}" ]] && cp "$work/$1.png" "$TESSALINE_SHOTS/"
-}
-# The share of near-white pixels (the pool's text) in a w x h box at x,y of a capture.
-white_share() {
-    convert "$work/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray -threshold 85% \
-        -format '%[fx:mean]' info:
-}
-# How many pixels of a w x h box at x,y differ between two captures.
-changed_pixels() {
-    convert "$work/$1.png" -crop "$5x$6+$3+$4" +repage "$work/crop-a.png"
-    convert "$work/$2.png" -crop "$5x$6+$3+$4" +repage "$work/crop-b.png"
-    compare -metric AE -fuzz 10% "$work/crop-a.png" "$work/crop-b.png" null: 2>&1
-}
-now_ns() { python3 -c 'import time; print(time.monotonic_ns())'; }
-# Drags from a pool place to a map place, in window pixels, as a player would.
-drag() {
-    xdotool mousemove $((X + $1)) $((Y + $2)) mousedown 1
-    xdotool mousemove $((X + $1 + 5)) $((Y + $2 + 2)) sleep 0.05 mousemove $((X + $3)) $((Y + $4))
-    sleep 0.1
-    echo "request $(now_ns)" >>"$drops"
-    xdotool mouseup 1
-    sleep 1.5 # the sound plays out before the next drop
-}
-sound_ms() { # file: the length of a PCM WAV file's sound
-    python3 -c 'import sys, wave; w = wave.open(sys.argv[1]); print(round(1000 * w.getnframes() / w.getframerate()))' "$1"
-}
-nearer() { # heard own other: something was heard, nearer to own than to other in length
-    [[ -n "$1" ]] && python3 -c 'import sys; h, a, b = map(float, sys.argv[1:]); sys.exit(abs(h - a) >= abs(h - b))' "$@"
-}
-# Pool places of two names and the map place where Peru belongs (window pixels, as in
-# tools/screenshot.sh); boxes (x y w h) around the two names' text in the pool, and
-# around Peru's map label and the place of the drop.
-readonly BRAZIL_POOL="686 119" PERU_POOL="900 133" PERU_MAP="183 217"
-readonly BRAZIL_TEXT="606 113 40 10" PERU_TEXT="820 127 30 10" PERU_PLACE="120 190 140 60"
-readonly EXIT_BUTTON="894 653"
-# Chile, item 9, placed by keyboard: from the focus sink, Tab passes Restart and Exit and
-# then the pool names still in it (Peru is placed by then), Space picks Chile up, the marker
-# starts on Argentina and two Lefts reach Chile, Return places it.
-readonly CHILE_KEYS="Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space Left Left Return"
-readonly CHILE_TEXT="606 141 40 10" CHILE_PLACE="150 390 100 30"
-
-# play_game FOLDER LABEL: starts FOLDER/Tessaline.exe from its folder, plays a wrong and a
-# right drop, checks what is seen and heard, and ends it with Exit.
+# play_game FOLDER LABEL: starts FOLDER/Tessaline.exe from its folder, plays two drops by
+# dragging and one by keyboard, checks what is seen, every text of the window and what is
+# heard, and ends it with Exit. Each game keeps its captures in a folder of its own.
 play_game() {
-    local from="$1" label="$2" first second status heard
-    drops="$work/$label-drops.log"
-    python3 "$root/bench/sound/latency.py" record "$SINK.monitor" "$work/$label-capture" &
-    recorder=$!
+    local from="$1" label="$2" work
+    work="$base_work/$label"
+    mkdir -p "$work"
+    echo "---- a played game from the $label"
+    game_record "$SINK"
     (cd "$from" && exec wine Tessaline.exe) &
     program=$!
-    win=""
-    for _ in $(seq $((WINDOW_TIMEOUT_S * 10))); do
-        win="$(xdotool search --onlyvisible --name '^Tessaline$' 2>/dev/null | head -1)"
-        [[ -n "$win" ]] && break
-        sleep 0.1
-    done
-    if [[ -z "$win" ]]; then
+    if ! game_find_window "$WINDOW_TIMEOUT_S"; then
         fail "$label: window titled Tessaline opens"
-        kill "$program" "$recorder" 2>/dev/null
-        program="" recorder=""
+        kill "$program" 2>/dev/null
+        program=""
+        game_stop
         return
     fi
     pass "$label: window titled Tessaline opens"
     sleep 2 # the first frame, then the sounds prepared after it
-    eval "$(xdotool getwindowgeometry --shell "$win")"
     # Without a window manager, Wine's X window is the client area itself.
     check "$label: client area is ${CLIENT_WIDTH} x ${CLIENT_HEIGHT}" \
         test "$WIDTH" -eq "$CLIENT_WIDTH" -a "$HEIGHT" -eq "$CLIENT_HEIGHT"
-
-    shot "$label-start"
-    drag $BRAZIL_POOL $PERU_MAP   # wrong: Brazil is not in Peru
-    shot "$label-wrong"
-    drag $PERU_POOL $PERU_MAP     # right
-    shot "$label-right"
-    xdotool windowfocus --sync "$win"
-    # shellcheck disable=SC2086
-    xdotool key --delay 100 $CHILE_KEYS
-    sleep 1.5
-    shot "$label-keys"
-
-    # shellcheck disable=SC2086
-    check "$label: wrong drop: Brazil stays in the pool" \
-        python3 -c "import sys; sys.exit(not $(white_share "$label-wrong" $BRAZIL_TEXT) > 0.1)"
-    # shellcheck disable=SC2086
-    check "$label: wrong drop: the map does not change" \
-        test "$(changed_pixels "$label-start" "$label-wrong" $PERU_PLACE)" -eq 0
-    # shellcheck disable=SC2086
-    check "$label: right drop: Peru leaves the pool" \
-        python3 -c "import sys; sys.exit(not $(white_share "$label-right" $PERU_TEXT) < 0.01)"
-    # shellcheck disable=SC2086
-    check "$label: right drop: Peru shows on the map" \
-        test "$(changed_pixels "$label-wrong" "$label-right" $PERU_PLACE)" -gt 20
-    # shellcheck disable=SC2086
-    check "$label: keyboard drop: Chile leaves the pool" \
-        python3 -c "import sys; sys.exit(not $(white_share "$label-keys" $CHILE_TEXT) < 0.01)"
-    # shellcheck disable=SC2086
-    check "$label: keyboard drop: Chile shows on the map" \
-        test "$(changed_pixels "$label-right" "$label-keys" $CHILE_PLACE)" -gt 20
-
-    # Exit, the second push button.
-    read -r ex ey <<<"$EXIT_BUTTON"
-    xdotool mousemove $((X + ex)) $((Y + ey)) click 1
-    status=""
-    for _ in $(seq $((EXIT_TIMEOUT_S * 10))); do
-        if ! kill -0 "$program" 2>/dev/null; then wait "$program"; status=$?; break; fi
-        sleep 0.1
-    done
+    game_play_drops
+    game_check_board
+    check "$label: every text of the window reads right at the start" \
+        python3 "$root/tests/lib/read-window.py" "$work/start.png" --origin 0,0 \
+        --items "$from/items.txt"
+    check "$label: every text reads right after the drops, Peru on the map" \
+        python3 "$root/tests/lib/read-window.py" "$work/right.png" --origin 0,0 --placed Peru \
+        --items "$from/items.txt"
+    game_exit "$program" "$EXIT_TIMEOUT_S"
     program=""
-    check "$label: Exit ends the program with status 0" test "$status" = 0
-
-    kill -TERM "$recorder"; wait "$recorder"; recorder=""
-    heard="$(python3 "$root/bench/sound/latency.py" analyse "$work/$label-capture" "$drops")"
-    echo "$heard"
-    # Each drop is heard, and as its own sound: the one whose length is nearer to what was
-    # heard.
-    first="$(sed -nE 's/^request +1: .* ms, sound +([0-9.]+) ms long.*/\1/p' <<<"$heard")"
-    second="$(sed -nE 's/^request +2: .* ms, sound +([0-9.]+) ms long.*/\1/p' <<<"$heard")"
-    check "$label: wrong drop: the wrong sound is heard (${first:-nothing} ms of $wrong_ms)" \
-        nearer "$first" "$wrong_ms" "$correct_ms"
-    check "$label: right drop: the correct sound is heard (${second:-nothing} ms of $correct_ms)" \
-        nearer "$second" "$correct_ms" "$wrong_ms"
+    game_check_sounds "$root/assets/sounds"
 }
-wrong_ms="$(sound_ms "$folder/sounds/wrong.wma")"
-correct_ms="$(sound_ms "$folder/sounds/correct.wma")"
+base_work="$work"
 
 play_game "$folder" zip
 
