@@ -95,10 +95,6 @@ void MediaPlayer::releaseAudio() {
     m_devices = nullptr;
 }
 
-bool MediaPlayer::hasAudioDevice() {
-    return !QMediaDevices::defaultAudioOutput().isNull();
-}
-
 float MediaPlayer::linearVolume() {
     // The control's volume is a slider position, so map it the way ears hear it.
     const float slider = static_cast<float>(kStoredVolume) / static_cast<float>(kMaxVolume);
@@ -197,10 +193,16 @@ void MediaPlayer::setURL(const QString &url) {
     switch (kind) {
     case SoundFileKind::Unplayable: stopAllExcept(nullptr); return;
     case SoundFileKind::Wave: {
+        // Qt 6.4 does not always tell of a changed output (on PulseAudio it did not when one was
+        // unplugged), and play() to an output that is gone then waits for ever: follow the
+        // default output here as well.
+        const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+        if (effectEntry(source).effect->audioDevice() != output)
+            recreateEffects();
         QSoundEffect *effect = effectEntry(source).effect;
         stopAllExcept(effect);
         // play() on a playing effect starts it again from the beginning.
-        if (hasAudioDevice()) {
+        if (!output.isNull()) {
             effect->play();
             registerExitHandlerAfter(ExitStage::EffectPlayed);
         }

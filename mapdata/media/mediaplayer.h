@@ -55,8 +55,6 @@ public:
     // Whether every sound effect has finished loading (or failed to).
     bool isReady() const;
 
-    // Whether there is an audio output to play to; without one every sound is skipped.
-    static bool hasAudioDevice();
     // Volume as the audio output takes it (linear), from the stored slider position.
     static float linearVolume();
 
