@@ -18,7 +18,7 @@ int main(int argc, char *argv[]) {
     fonts.wait();
     quiz::QuizWindow window;
     shell::QtServices qt(window.widget());
-    quiz::Form1 form1(window.design(), {qt.appFolder, qt.messageBoxes, *qt.player, qt.files,
+    quiz::Form1 form1(window.design(), {qt.appFolder, qt.messageBoxes, qt.player, qt.files,
                                         qt.clock, qt.random, qt.launcher, qt.skin, qt.cursors});
     window.connectHandlers(form1);
     // Opt-in for bench/startup.sh: prints when the first frame is painted, on the clock that

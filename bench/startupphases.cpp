@@ -57,7 +57,7 @@ int main(int argc, char *argv[]) {
     mark("QApplication built");
     quiz::QuizWindow window;
     shell::QtServices qt(window.widget());
-    quiz::Form1 form1(window.design(), {qt.appFolder, qt.messageBoxes, *qt.player, qt.files,
+    quiz::Form1 form1(window.design(), {qt.appFolder, qt.messageBoxes, qt.player, qt.files,
                                         qt.clock, qt.random, qt.launcher, qt.skin, qt.cursors});
     window.connectHandlers(form1);
     mark("QuizWindow built");

@@ -67,9 +67,15 @@ endif()
 install(TARGETS Tessaline RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
 # The built binaries, whose library dependencies the .deb declares.
 set(_tessaline_elf_files "$<TARGET_FILE:Tessaline>")
-# The media player's library, loaded from beside the executable, where the player is not
-# linked into it.
-if(TARGET tessaline_media_plugin)
+# The media player's plugin, loaded from beside the executable. With a static Qt it is a
+# static plugin linked into the executable, and there is nothing to install.
+get_target_property(_media_plugin_type tessaline_media_plugin TYPE)
+if(_media_plugin_type STREQUAL "MODULE_LIBRARY" OR _media_plugin_type STREQUAL "SHARED_LIBRARY")
+    set(TESSALINE_MEDIA_PLUGIN_INSTALLED ON)
+else()
+    set(TESSALINE_MEDIA_PLUGIN_INSTALLED OFF)
+endif()
+if(TESSALINE_MEDIA_PLUGIN_INSTALLED)
     install(TARGETS tessaline_media_plugin
             LIBRARY DESTINATION "${TESSALINE_INSTALL_APPDIR}"
             RUNTIME DESTINATION "${TESSALINE_INSTALL_APPDIR}")
@@ -169,7 +175,7 @@ if(UNIX AND NOT APPLE)
     # Stripping (the package's, or cmake --install --strip) also drops the compilers' notes
     # of their versions, as Debian's own packages do.
     set(_installed_elf_files "${TESSALINE_INSTALL_APPDIR}/$<TARGET_FILE_NAME:Tessaline>")
-    if(TARGET tessaline_media_plugin)
+    if(TESSALINE_MEDIA_PLUGIN_INSTALLED)
         list(APPEND _installed_elf_files
              "${TESSALINE_INSTALL_APPDIR}/$<TARGET_FILE_NAME:tessaline_media_plugin>")
     endif()

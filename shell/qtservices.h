@@ -11,8 +11,29 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 namespace shell {
+
+// The window's player as the program holds it: the media player plugin is loaded on the first
+// prepare() or setURL(), so that Qt Multimedia and its libraries cost nothing before the window
+// is painted. Without the plugin nothing plays, as without an audio output.
+class PluginSoundPlayer : public mapdata::PreparableSoundPlayer {
+public:
+    explicit PluginSoundPlayer(QString pluginPath) : m_pluginPath(std::move(pluginPath)) {}
+
+    void setURL(const QString &url) override;
+    QString URL() const override { return m_url; }
+    void prepare(const QStringList &preloadURLs) override;
+
+private:
+    mapdata::PreparableSoundPlayer *player();
+
+    QString m_pluginPath;
+    bool m_triedLoading = false;
+    std::unique_ptr<mapdata::PreparableSoundPlayer> m_player;
+    QString m_url;
+};
 
 // The platform's own services around the quiz window, made once, by main().
 class QtServices {
@@ -27,8 +48,7 @@ public:
 
     const QString appFolder;
     mapdata::QtMessageBoxes messageBoxes;
-    // Built in or loaded from beside the executable, as the build provides it.
-    const std::unique_ptr<mapdata::PreparableSoundPlayer> player;
+    PluginSoundPlayer player;
     QtFileSystem files;
     QtClock clock;
     BasicRandom random;

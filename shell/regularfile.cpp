@@ -1,6 +1,6 @@
 #include "shell/regularfile.h"
 
-#include "mapdata/media/filehead.h"
+#include "mapdata/files/filehead.h"
 
 #include <QFileInfo>
 

@@ -6,14 +6,16 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6
-    libgtest-dev libgmock-dev
+    libgtest-dev
     fonts-liberation
     libgl-dev
+    # The media tests play into a private PulseAudio null sink and record it with parec.
+    pulseaudio pulseaudio-utils
 )
 # Extra tools for benchmarks, fuzzing, the played games and the package checkers, asked for
 # with --extra.
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
-       pulseaudio pulseaudio-utils sox xdotool x11-utils libx11-dev
+       sox xdotool x11-utils libx11-dev
        tesseract-ocr tesseract-ocr-eng lintian appstream desktop-file-utils)
 
 # The Windows cross-build and its checks under Wine, asked for with --windows: MinGW-w64,

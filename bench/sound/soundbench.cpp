@@ -10,15 +10,18 @@
 //                         first request (a duration, not a time)
 //   request <ns> <url>    just before setURL(url)
 //   done <ns>
-#include "mapdata/media/mediaplayer.h"
+#include "mapdata/media/mediabackend.h"
+#include "mapdata/media/soundplugin.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTimer>
+#include <QVariant>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 
 namespace {
 
@@ -75,10 +78,16 @@ int main(int argc, char *argv[]) {
     const int intervalMs = parser.value(intervalOption).toInt();
     const int firstDelayMs = parser.value(firstOption).toInt();
 
-    mapdata::MediaPlayer player;
+    // The player from its plugin, as the program loads it.
+    const std::unique_ptr<mapdata::PreparableSoundPlayer> loaded =
+        mapdata::loadSoundPlayer(QStringLiteral(TESSALINE_MEDIA_PLUGIN));
+    if (loaded == nullptr)
+        return 1;
+    mapdata::PreparableSoundPlayer &player = *loaded;
+    QObject *playerObject = dynamic_cast<QObject *>(loaded.get());
     if (!parser.isSet(noPrepareOption)) {
         // As the program does: prepare on a zero-timer once the event loop runs.
-        QTimer::singleShot(0, &player, [&] {
+        QTimer::singleShot(0, playerObject, [&] {
             logLine("preparing");
             player.prepare(sounds + parser.values(preloadOption));
             logLine("prepared");
@@ -93,11 +102,11 @@ int main(int argc, char *argv[]) {
     qint64 lastBeat = monotonicNs();
     qint64 longestStall = 0;
     bool readyLogged = false;
-    QObject::connect(&heartbeat, &QTimer::timeout, &player, [&] {
+    QObject::connect(&heartbeat, &QTimer::timeout, playerObject, [&] {
         const qint64 now = monotonicNs();
         longestStall = std::max(longestStall, now - lastBeat);
         lastBeat = now;
-        if (!readyLogged && player.isReady()) {
+        if (!readyLogged && playerObject->property("ready").toBool()) {
             logLine("ready");
             readyLogged = true;
         }
@@ -118,7 +127,7 @@ int main(int argc, char *argv[]) {
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     ticker.setInterval(intervalMs);
-    QObject::connect(&ticker, &QTimer::timeout, &player, [&] {
+    QObject::connect(&ticker, &QTimer::timeout, playerObject, [&] {
         if (sent == count) {
             ticker.stop();
             QTimer::singleShot(kTailMs, &app, [] {
@@ -129,7 +138,7 @@ int main(int argc, char *argv[]) {
         }
         request();
     });
-    QTimer::singleShot(firstDelayMs, Qt::PreciseTimer, &player, [&] {
+    QTimer::singleShot(firstDelayMs, Qt::PreciseTimer, playerObject, [&] {
         request();
         ticker.start();
     });

@@ -3,75 +3,25 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
-#include <QDir>
-#include <QJsonArray>
-#include <QJsonObject>
-#include <QLibrary>
-#include <QLibraryInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QPluginLoader>
 #include <QThread>
-#include <QtGlobal>
 
 namespace mapdata {
 
 namespace {
 
-QString chosenBackend() {
-    return qEnvironmentVariable(kMediaBackendVariable);
-}
-
-QString backendPluginFolder() {
-    return QLibraryInfo::path(QLibraryInfo::PluginsPath) + QLatin1String("/multimedia");
-}
-
-// The plugin file of the named backend, empty if none is installed as a file.
-QString backendPluginFile(const QString &backend) {
-    const QDir folder(backendPluginFolder());
-    const QStringList files = folder.entryList(QDir::Files);
-    for (const QString &file : files) {
-        if (file.contains(backend) && QLibrary::isLibrary(file))
-            return folder.filePath(file);
-    }
-    return {};
-}
-
-// A backend linked into the program (a static Qt), by the keys its plugin declares.
-bool hasStaticBackend(const QString &backend) {
-    const auto plugins = QPluginLoader::staticPlugins();
-    for (const QStaticPlugin &plugin : plugins) {
-        const QJsonArray keys = plugin.metaData()
-                                    .value(QLatin1String("MetaData"))
-                                    .toObject()
-                                    .value(QLatin1String("Keys"))
-                                    .toArray();
-        if (keys.contains(backend))
-            return true;
-    }
-    return false;
-}
-
 // Loads the backend's plugin library, the slow part of the first QMediaPlayer (the FFmpeg one
 // pulls in the FFmpeg libraries), so that building the player afterwards is quick. It stays
 // loaded for the life of the process.
 void warmBackend() {
-    const QString backend = chosenBackend();
-    if (backend.isEmpty())
-        return;
-    const QString file = backendPluginFile(backend);
+    const QString file = mediaBackendFile();
     if (!file.isEmpty())
         QPluginLoader(file).load();
 }
 
 } // namespace
-
-bool isMediaBackendInstalled() {
-    const QString backend = chosenBackend();
-    if (backend.isEmpty())
-        return true; // Qt picks one it has, or plays nothing
-    return hasStaticBackend(backend) || !backendPluginFile(backend).isEmpty();
-}
 
 BackendPlayer::BackendPlayer(float linearVolume, QObject *parent)
     : QObject(parent), m_volume(linearVolume) {}

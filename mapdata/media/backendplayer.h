@@ -9,10 +9,6 @@ class QThread;
 
 namespace mapdata {
 
-// Whether the backend that Qt will load (QT_MEDIA_BACKEND, or Qt's default) is installed.
-// Qt 6.4 aborts the program when asked for a backend it cannot find.
-bool isMediaBackendInstalled();
-
 // The full Qt Multimedia player, for sound files that need a decoder. Built only when such a
 // file is first played: its backend plugin is loaded on a worker thread (the slow part), then
 // one QMediaPlayer plays on this thread. Nothing plays while there is no audio output.

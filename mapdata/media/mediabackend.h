@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 namespace mapdata {
@@ -16,5 +17,12 @@ inline constexpr char kMediaBackend[] = "";
 // Selects kMediaBackend unless QT_MEDIA_BACKEND is already set. Call before QApplication exists
 // (the environment is not changed once other threads run).
 void selectMediaBackend();
+
+// The installed plugin file of the chosen backend; empty when none is chosen or installed as a
+// file (a static Qt links its backends in).
+QString mediaBackendFile();
+// Whether the backend that Qt will load (QT_MEDIA_BACKEND, or Qt's default) is installed.
+// Qt 6.4 aborts the program when asked for a backend it cannot find.
+bool isMediaBackendInstalled();
 
 } // namespace mapdata

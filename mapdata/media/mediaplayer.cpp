@@ -7,9 +7,7 @@
 #include <QAudio>
 #include <QAudioDevice>
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QThread>
@@ -97,24 +95,6 @@ void MediaPlayer::releaseAudio() {
     m_devices = nullptr;
 }
 
-QUrl MediaPlayer::resolve(const QString &url) {
-    const QString trimmed = url.trimmed();
-    if (trimmed.isEmpty())
-        return {};
-    // A bare path (absolute, relative or with a drive letter) is a file; only a scheme of two or
-    // more letters makes it a URL, so "C:/x.wma" stays a path.
-    const QUrl parsed(trimmed, QUrl::StrictMode);
-    if (parsed.isValid() && parsed.scheme().size() > 1)
-        return parsed.isLocalFile() ? QUrl::fromLocalFile(QDir::cleanPath(parsed.toLocalFile()))
-                                    : parsed;
-    // Cleaned so that two spellings of one file share one loaded sound.
-    return QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(trimmed).absoluteFilePath()));
-}
-
-bool MediaPlayer::hasAudioDevice() {
-    return !QMediaDevices::defaultAudioOutput().isNull();
-}
-
 float MediaPlayer::linearVolume() {
     // The control's volume is a slider position, so map it the way ears hear it.
     const float slider = static_cast<float>(kStoredVolume) / static_cast<float>(kMaxVolume);
@@ -127,7 +107,7 @@ void MediaPlayer::prepare(const QStringList &preloadURLs) {
     m_prepared = true;
     followAudioOutputs();
     for (const QString &url : preloadURLs) {
-        const QUrl source = resolve(url);
+        const QUrl source = resolveSoundUrl(url);
         if (source.isLocalFile() && inspectSoundFile(source.toLocalFile()) == SoundFileKind::Wave)
             effectEntry(source);
     }
@@ -183,29 +163,15 @@ bool MediaPlayer::isReady() const {
            });
 }
 
-const QSoundEffect *MediaPlayer::effectFor(const QUrl &source) const {
-    for (const Effect &entry : m_effects) {
-        if (entry.source == source)
-            return entry.effect;
-    }
-    return nullptr;
-}
-
-QList<QUrl> MediaPlayer::playingSources() const {
-    QList<QUrl> sources;
-    for (const Effect &entry : m_effects) {
-        if (entry.effect->isPlaying())
-            sources.append(entry.source);
-    }
-    if (m_backend != nullptr && m_backend->isPlaying())
-        sources.append(m_active);
-    return sources;
-}
-
 void MediaPlayer::stopAllExcept(const QSoundEffect *keep) {
     for (Effect &entry : m_effects) {
-        if (entry.effect != keep && entry.effect->isPlaying())
+        if (entry.effect != keep && entry.effect->isPlaying()) {
+            // Qt 6.4's QSoundEffect, stopped while it plays, now and then stays silent at its
+            // next play() (PulseAudio); a new one, from the sample cache, plays every time.
             entry.effect->stop();
+            delete entry.effect;
+            entry.effect = makeEffect(entry.source);
+        }
     }
     if (m_backend != nullptr)
         m_backend->stop();
@@ -217,7 +183,7 @@ void MediaPlayer::setURL(const QString &url) {
         return;
     if (!m_prepared)
         prepare();
-    const QUrl source = resolve(url);
+    const QUrl source = resolveSoundUrl(url);
     SoundFileKind kind = SoundFileKind::Unplayable;
     if (source.isLocalFile())
         kind = inspectSoundFile(source.toLocalFile());
@@ -225,16 +191,18 @@ void MediaPlayer::setURL(const QString &url) {
         kind = SoundFileKind::Other;
 
     switch (kind) {
-    case SoundFileKind::Unplayable:
-        stopAllExcept(nullptr);
-        m_active.clear();
-        return;
+    case SoundFileKind::Unplayable: stopAllExcept(nullptr); return;
     case SoundFileKind::Wave: {
+        // Qt 6.4 does not always tell of a changed output (on PulseAudio it did not when one was
+        // unplugged), and play() to an output that is gone then waits for ever: follow the
+        // default output here as well.
+        const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+        if (effectEntry(source).effect->audioDevice() != output)
+            recreateEffects();
         QSoundEffect *effect = effectEntry(source).effect;
         stopAllExcept(effect);
-        m_active = source;
         // play() on a playing effect starts it again from the beginning.
-        if (hasAudioDevice()) {
+        if (!output.isNull()) {
             effect->play();
             registerExitHandlerAfter(ExitStage::EffectPlayed);
         }
@@ -242,7 +210,6 @@ void MediaPlayer::setURL(const QString &url) {
     }
     case SoundFileKind::Other:
         stopAllExcept(nullptr);
-        m_active = source;
         if (m_backend == nullptr)
             m_backend = new BackendPlayer(linearVolume(), this);
         m_backend->play(source);

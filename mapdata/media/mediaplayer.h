@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -27,6 +26,10 @@ class BackendPlayer;
 // Constructing this builds nothing; prepare() loads the given sounds ahead of their first play.
 class MediaPlayer : public QObject, public PreparableSoundPlayer {
     Q_OBJECT
+    // For the tests and benchmarks, which hold the player through the plugin's interface.
+    Q_PROPERTY(bool ready READ isReady)
+    Q_PROPERTY(int loadedCount READ loadedCount)
+    Q_PROPERTY(bool usesBackend READ usesBackend)
 
 public:
     // The control's stored volume, a slider position out of kMaxVolume.
@@ -49,23 +52,12 @@ public:
     // Loads the PCM sounds among preloadURLs (in the background) so that their first play is
     // quick, and starts following the audio outputs. Returns at once; safe to call again.
     void prepare(const QStringList &preloadURLs = {}) override;
-    bool isPrepared() const { return m_prepared; }
     // Whether every sound effect has finished loading (or failed to).
     bool isReady() const;
 
-    // Where url points, as the player resolves it: a local path or a URL with a scheme.
-    static QUrl resolve(const QString &url);
-    // Whether there is an audio output to play to; without one every sound is skipped.
-    static bool hasAudioDevice();
     // Volume as the audio output takes it (linear), from the stored slider position.
     static float linearVolume();
 
-    // The source now playing or last started, empty if none (e.g. after a missing file).
-    QUrl activeSource() const { return m_active; }
-    // Sources playing now, for checking that one replaces another.
-    QList<QUrl> playingSources() const;
-    // The sound effect held for source, null if none; for checking how it loaded.
-    const QSoundEffect *effectFor(const QUrl &source) const;
     int loadedCount() const { return static_cast<int>(m_effects.size()); }
     // Whether the full media backend has been asked for.
     bool usesBackend() const { return m_backend != nullptr; }
@@ -88,13 +80,22 @@ private:
     void stopAllExcept(const QSoundEffect *keep);
 
     QString m_url;
-    QUrl m_active;
     bool m_prepared = false;
     bool m_released = false;
     quint64 m_useCounter = 0;
     std::vector<Effect> m_effects;
     QMediaDevices *m_devices = nullptr;
     BackendPlayer *m_backend = nullptr;
+};
+
+// The plugin the program loads once its window is up, with Qt Multimedia behind it.
+class MediaPlayerPlugin : public QObject, public SoundPlayerPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID TESSALINE_SOUND_PLAYER_PLUGIN_IID)
+    Q_INTERFACES(mapdata::SoundPlayerPlugin)
+
+public:
+    PreparableSoundPlayer *createPlayer() override { return new MediaPlayer; }
 };
 
 } // namespace mapdata

@@ -1,7 +1,8 @@
 #include "mapdata/media/soundfile.h"
 
-#include "mapdata/media/filehead.h"
+#include "mapdata/files/filehead.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstring>
@@ -35,6 +36,19 @@ SoundFileKind soundKindOfHeader(const char *header, std::int64_t size) {
         tagAt(0, "RIFF") || tagAt(0, "FORM") || tagAt(kFtypOffset, "ftyp"))
         return SoundFileKind::Other;
     return SoundFileKind::Unplayable;
+}
+
+QUrl resolveSoundUrl(const QString &url) {
+    const QString trimmed = url.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    // A bare path (absolute, relative or with a drive letter) is a file; only a scheme of two or
+    // more letters makes it a URL, so "C:/x.wma" stays a path.
+    const QUrl parsed(trimmed, QUrl::StrictMode);
+    if (parsed.isValid() && parsed.scheme().size() > 1)
+        return parsed.isLocalFile() ? QUrl::fromLocalFile(QDir::cleanPath(parsed.toLocalFile()))
+                                    : parsed;
+    return QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(trimmed).absoluteFilePath()));
 }
 
 SoundFileKind inspectSoundFile(const QString &path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 #include <cstdint>
 
@@ -17,6 +18,11 @@ enum class SoundFileKind {
 inline constexpr std::int64_t kMaxSoundFileBytes = 32 * 1024 * 1024;
 // "RIFF", the chunk size, "WAVE"; also enough to recognise the other containers.
 inline constexpr int kSoundHeaderBytes = 12;
+
+// Where a requested url points, as the player resolves it: a local path (absolute, cleaned, so
+// that two spellings of one file share one loaded sound) or a URL with a scheme; empty for
+// blank text.
+QUrl resolveSoundUrl(const QString &url);
 
 // Looks at path without ever blocking: follows links, accepts only a regular file of sane size,
 // and reads at most kSoundHeaderBytes from it (a FIFO or a device is never opened for reading).

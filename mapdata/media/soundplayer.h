@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -19,4 +20,17 @@ public:
     virtual void prepare(const QStringList &preloadURLs) = 0;
 };
 
+// What the media player's Qt plugin provides: players on Qt Multimedia, which the program
+// loads only once its window is up.
+class SoundPlayerPlugin {
+public:
+    virtual ~SoundPlayerPlugin() = default;
+    // A new player that the caller owns. Builds nothing from Qt Multimedia until prepare() or
+    // setURL().
+    virtual PreparableSoundPlayer *createPlayer() = 0;
+};
+
 } // namespace mapdata
+
+#define TESSALINE_SOUND_PLAYER_PLUGIN_IID "example.quelmark.Tessaline.SoundPlayerPlugin/1"
+Q_DECLARE_INTERFACE(mapdata::SoundPlayerPlugin, TESSALINE_SOUND_PLAYER_PLUGIN_IID)

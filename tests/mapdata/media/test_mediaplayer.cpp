@@ -1,9 +1,12 @@
-#include "mapdata/media/backendplayer.h"
+// The media player as the program gets it, from its plugin, played into the private null sink
+// of tests/with-null-sink.sh and recorded from the sink's monitor: each case asserts what was
+// heard, so a player that plays nothing fails.
 #include "mapdata/media/mediabackend.h"
-#include "mapdata/media/mediaplayer.h"
+#include "mapdata/media/soundplugin.h"
 
-#include "mediaapplication.h"
+#include "environment.h"
 #include "shippedsound.h"
+#include "sinkrecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,32 +15,32 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QSoundEffect>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QVariant>
 
 #include <cstdlib>
-#include <ostream>
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
 
-QT_BEGIN_NAMESPACE
-// Readable failure messages.
-inline void PrintTo(const QUrl &url, std::ostream *os) {
-    *os << url.toString().toStdString();
-}
-QT_END_NAMESPACE
-
 namespace mapdata {
 namespace {
 
-// Long enough for a sound to start or a backend to open a file.
-constexpr int kSettleMs = 300;
-// Far more than loading the sounds or the backend takes.
-constexpr int kReadyTimeoutMs = 10000;
+// The shipped sounds' lengths as heard: Qt 6.4's QSoundEffect on PulseAudio ends each sound
+// about 105 ms before the end of its file (345, 410 and 1200 ms long).
+constexpr int kCorrectMs = 240;
+constexpr int kWrongMs = 305;
+constexpr int kCompleteMs = 1095;
+// How far a heard length may stray: the sink mixes in blocks, the recorder reads in chunks.
+constexpr int kLengthToleranceMs = 60;
+// Far more than starting a sound takes, even with the backend to load first.
+constexpr int kHearTimeoutMs = 10000;
+// Long enough that a sound that was going to start has started.
+constexpr int kSilenceMs = 600;
 constexpr int kPollMs = 10;
 
 // A real WMA (wmav2 in ASF), as a user might put in place of a shipped sound.
@@ -46,20 +49,7 @@ QString realWma() {
         .absoluteFilePath();
 }
 
-// The status of the effect loaded for path; Null when none was loaded for it.
-QSoundEffect::Status statusOf(const MediaPlayer &player, const QString &path) {
-    const QSoundEffect *effect = player.effectFor(QUrl::fromLocalFile(path));
-    return effect != nullptr ? effect->status() : QSoundEffect::Null;
-}
-
-// What should be heard playing after url was assigned: nothing on a machine without audio.
-QList<QUrl> expectedPlaying(const QString &url) {
-    if (!MediaPlayer::hasAudioDevice())
-        return {};
-    return {QUrl::fromLocalFile(url)};
-}
-
-template <typename Done> bool processEventsUntil(Done done, int timeoutMs = kReadyTimeoutMs) {
+template <typename Done> bool processEventsUntil(Done done, int timeoutMs = kHearTimeoutMs) {
     QElapsedTimer timer;
     timer.start();
     while (!done() && timer.elapsed() < timeoutMs)
@@ -72,121 +62,116 @@ void processEventsFor(int ms) {
 }
 
 #ifdef Q_OS_LINUX
-// Whether a library whose name contains part is mapped into this process.
 bool isMapped(const char *part) {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(part);
 }
 #endif
 
+// What the plugin's player tells about itself through Qt's properties.
+QVariant propertyOf(PreparableSoundPlayer *player, const char *name) {
+    return dynamic_cast<QObject *>(player)->property(name);
+}
+
+bool waitUntilReady(PreparableSoundPlayer *player) {
+    return processEventsUntil([&] { return propertyOf(player, "ready").toBool(); });
+}
+
 class MediaPlayerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ensureMediaApplication(); }
+    static void SetUpTestSuite() {
+        // The program's backend choice, for this process's Qt Multimedia; put back at the end.
+        s_backend = std::make_unique<RestoredEnvironmentVariable>(kMediaBackendVariable);
+        selectMediaBackend();
+    }
+    static void TearDownTestSuite() { s_backend.reset(); }
+
+    void SetUp() override {
+#ifdef Q_OS_WIN
+        if (SinkRecorder::testSink().isEmpty())
+            GTEST_SKIP() << "no recorder of the sink here; tests/windows/run.sh listens instead";
+#endif
+        ASSERT_FALSE(SinkRecorder::testSink().isEmpty())
+            << "needs a sink to play into: run through ctest (tests/with-null-sink.sh)";
+        ASSERT_TRUE(m_recorder.start()) << "cannot record the sink's monitor";
+        m_player = loadSoundPlayer(QStringLiteral(TESSALINE_MEDIA_PLUGIN));
+        ASSERT_NE(m_player, nullptr);
+    }
+
+    // Asks for url and returns how long the sound was then heard.
+    int playAndListen(const QString &url) {
+        m_recorder.clear();
+        m_player->setURL(url);
+        return m_recorder.heardMs(kHearTimeoutMs);
+    }
+
+    static inline std::unique_ptr<RestoredEnvironmentVariable> s_backend;
+    SinkRecorder m_recorder;
+    std::unique_ptr<PreparableSoundPlayer> m_player;
 };
 
-TEST_F(MediaPlayerTest, BuildsNothingUntilPreparedAndKeepsTheStoredVolume) {
-    MediaPlayer player;
-    EXPECT_TRUE(player.URL().isEmpty());
-    EXPECT_FALSE(player.isPrepared());
-    EXPECT_EQ(player.loadedCount(), 0);
-    EXPECT_EQ(MediaPlayer::kStoredVolume, 37);
-    // 37 on the slider is well below full and above silence once mapped for the ear.
-    EXPECT_GT(MediaPlayer::linearVolume(), 0.0F);
-    EXPECT_LT(MediaPlayer::linearVolume(), 0.37F);
-}
+TEST_F(MediaPlayerTest, PcmSoundsAreHeardWithoutCodecOrBackend) {
+    m_player->prepare({shippedSound("correct.wma"), shippedSound("wrong.wma"),
+                       shippedSound("complete.wma"), shippedSound("correct.wma"),
+                       shippedSound("no-such-sound.wma")});
+    EXPECT_EQ(propertyOf(m_player.get(), "loadedCount").toInt(), 3);
+    ASSERT_TRUE(waitUntilReady(m_player.get()));
+    m_recorder.clear();
+    EXPECT_FALSE(m_recorder.heardAnythingWithin(kSilenceMs)) << "preloading must not play";
 
-TEST_F(MediaPlayerTest, ChoosesABackendOnlyWhereOneIsNeededAndKeepsTheUsersChoice) {
-    const QByteArray chosen = qgetenv(kMediaBackendVariable);
-    qunsetenv(kMediaBackendVariable);
-    selectMediaBackend();
-#ifdef Q_OS_LINUX
-    EXPECT_EQ(qgetenv(kMediaBackendVariable), QByteArray("ffmpeg"));
-#else
-    EXPECT_TRUE(qgetenv(kMediaBackendVariable).isEmpty()) << "Qt's own choice plays WMA here";
-#endif
-    qputenv(kMediaBackendVariable, "gstreamer");
-    selectMediaBackend();
-    EXPECT_EQ(qgetenv(kMediaBackendVariable), QByteArray("gstreamer")) << "a user's choice stays";
-    qputenv(kMediaBackendVariable, "bogus");
-    EXPECT_FALSE(isMediaBackendInstalled());
-    qputenv(kMediaBackendVariable, chosen);
-}
+    EXPECT_NEAR(playAndListen(shippedSound("wrong.wma")), kWrongMs, kLengthToleranceMs);
+    EXPECT_NEAR(playAndListen(shippedSound("complete.wma")), kCompleteMs, kLengthToleranceMs);
+    EXPECT_NEAR(playAndListen(shippedSound("correct.wma")), kCorrectMs, kLengthToleranceMs);
+    EXPECT_EQ(m_player->URL(), shippedSound("correct.wma"));
 
-TEST_F(MediaPlayerTest, ResolvesPathsAndURLs) {
-    // Absolute as the platform writes it: "/a" is "Z:/a" under Wine.
-    const auto absolute = [](const QString &p) {
-        return QUrl::fromLocalFile(QFileInfo(p).absoluteFilePath());
-    };
-    const QString path = shippedSound("correct.wma");
-    EXPECT_EQ(MediaPlayer::resolve(path), absolute(path));
-    EXPECT_EQ(MediaPlayer::resolve(QUrl::fromLocalFile(path).toString()), absolute(path));
-    EXPECT_EQ(
-        MediaPlayer::resolve(QStringLiteral("sounds/x.wma")),
-        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("sounds/x.wma"))));
-    EXPECT_EQ(MediaPlayer::resolve(QStringLiteral("/a/b/../c.wma")),
-              absolute(QStringLiteral("/a/c.wma")));
-    EXPECT_EQ(MediaPlayer::resolve(QStringLiteral("qrc:/sounds/x.wma")),
-              QUrl(QStringLiteral("qrc:/sounds/x.wma")));
-    EXPECT_TRUE(MediaPlayer::resolve(QStringLiteral("  ")).isEmpty());
-}
+    // The same sound again while it plays starts it again from the beginning.
+    constexpr int kAgainAfterMs = 150;
+    m_recorder.clear();
+    m_player->setURL(shippedSound("correct.wma"));
+    ASSERT_TRUE(m_recorder.waitForSound(kHearTimeoutMs));
+    processEventsFor(kAgainAfterMs);
+    m_player->setURL(shippedSound("correct.wma"));
+    EXPECT_GT(m_recorder.heardMs(kHearTimeoutMs), kCorrectMs + kAgainAfterMs / 2);
 
-TEST_F(MediaPlayerTest, PcmSoundsPlayThroughSoundEffectsWithoutCodecOrBackend) {
-    MediaPlayer player;
-    player.prepare({shippedSound("correct.wma"), shippedSound("wrong.wma"),
-                    shippedSound("complete.wma"), shippedSound("correct.wma"),
-                    shippedSound("no-such-sound.wma")});
-    EXPECT_EQ(player.loadedCount(), 3);
-    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
-    for (const char *name : {"correct.wma", "wrong.wma", "complete.wma"})
-        EXPECT_EQ(statusOf(player, shippedSound(name)), QSoundEffect::Ready) << name;
-    EXPECT_TRUE(player.playingSources().isEmpty()) << "preloading must not play";
-
-    player.setURL(shippedSound("wrong.wma"));
-    player.setURL(shippedSound("correct.wma"));
-    EXPECT_EQ(player.URL(), shippedSound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
-    // The same sound twice in a row plays twice, on the same effect.
-    processEventsFor(kPollMs);
-    player.setURL(shippedSound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
-    EXPECT_EQ(player.loadedCount(), 3);
-    processEventsFor(kSettleMs);
-    EXPECT_FALSE(player.usesBackend());
+    EXPECT_FALSE(propertyOf(m_player.get(), "usesBackend").toBool());
 #ifdef Q_OS_LINUX
     EXPECT_FALSE(isMapped("libavcodec"));
     EXPECT_FALSE(isMapped("mediaplugin")) << "no Qt media backend plugin";
 #endif
 }
 
-TEST_F(MediaPlayerTest, CorrectThenCompletePlaysComplete) {
-    MediaPlayer player;
-    player.prepare({shippedSound("correct.wma"), shippedSound("complete.wma")});
-    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
-    player.setURL(shippedSound("correct.wma"));
-    player.setURL(shippedSound("complete.wma"));
-    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(shippedSound("complete.wma")));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("complete.wma")));
-    processEventsFor(kSettleMs);
-    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("complete.wma")));
-    player.setURL(QString());
-    EXPECT_TRUE(player.playingSources().isEmpty());
+TEST_F(MediaPlayerTest, ALaterRequestReplacesTheSoundPlaying) {
+    m_player->prepare({shippedSound("correct.wma"), shippedSound("complete.wma")});
+    ASSERT_TRUE(waitUntilReady(m_player.get()));
+    // The last drop of a game asks for correct, then at once for complete: complete is heard.
+    m_recorder.clear();
+    m_player->setURL(shippedSound("correct.wma"));
+    m_player->setURL(shippedSound("complete.wma"));
+    EXPECT_NEAR(m_recorder.heardMs(kHearTimeoutMs), kCompleteMs, kLengthToleranceMs);
+
+    // An empty request stops the sound.
+    constexpr int kStopAfterMs = 200;
+    m_recorder.clear();
+    m_player->setURL(shippedSound("complete.wma"));
+    ASSERT_TRUE(m_recorder.waitForSound(kHearTimeoutMs));
+    processEventsFor(kStopAfterMs);
+    m_player->setURL(QString());
+    EXPECT_LT(m_recorder.heardMs(kHearTimeoutMs), kCompleteMs / 2);
 }
 
-TEST_F(MediaPlayerTest, PlaysBeforePrepareAndFromAFolderWithNonAsciiLetters) {
+TEST_F(MediaPlayerTest, PlaysBeforePrepareFromAFolderWithNonAsciiLettersAndAsAFileUrl) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Spiel für Süd")));
-    const QString copy = dir.filePath(QStringLiteral("Spiel für Süd/correct.wma"));
-    ASSERT_TRUE(QFile::copy(shippedSound("correct.wma"), copy));
-    MediaPlayer player;
-    player.setURL(copy); // no prepare(): loaded on the spot, played once loaded
-    EXPECT_TRUE(player.isPrepared());
-    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(copy));
-    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
-    EXPECT_EQ(player.effectFor(QUrl::fromLocalFile(copy))->status(), QSoundEffect::Ready);
+    const QString copy = dir.filePath(QStringLiteral("Spiel für Süd/wrong.wma"));
+    ASSERT_TRUE(QFile::copy(shippedSound("wrong.wma"), copy));
+    // No prepare(): loaded on the spot, played once loaded.
+    EXPECT_NEAR(playAndListen(copy), kWrongMs, kLengthToleranceMs);
+    EXPECT_NEAR(playAndListen(QUrl::fromLocalFile(shippedSound("correct.wma")).toString()),
+                kCorrectMs, kLengthToleranceMs);
 }
 
-TEST_F(MediaPlayerTest, BadFilesAreSilentAndLoadNoBackend) {
+TEST_F(MediaPlayerTest, BadFilesAreSilentStopWhatPlaysAndLoadNoBackend) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const auto write = [&](const char *name, const QByteArray &bytes) {
@@ -210,66 +195,45 @@ TEST_F(MediaPlayerTest, BadFilesAreSilentAndLoadNoBackend) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
     bad << fifo << zero;
 #endif
-    MediaPlayer player;
-    player.prepare(bad);
-    EXPECT_EQ(player.loadedCount(), 0);
-    player.setURL(shippedSound("complete.wma"));
+    m_player->prepare(bad);
+    EXPECT_EQ(propertyOf(m_player.get(), "loadedCount").toInt(), 0);
     for (const QString &path : bad) {
-        player.setURL(path); // returns at once: a FIFO is never waited on
-        EXPECT_EQ(player.URL(), path);
-        EXPECT_TRUE(player.activeSource().isEmpty()) << path.toStdString();
-        EXPECT_TRUE(player.playingSources().isEmpty()) << "a bad file stops what played";
+        m_player->setURL(shippedSound("complete.wma"));
+        ASSERT_TRUE(m_recorder.waitForSound(kHearTimeoutMs)) << path.toStdString();
+        m_player->setURL(path); // returns at once: a FIFO is never waited on
+        EXPECT_EQ(m_player->URL(), path);
+        // What is heard from now on: the rest of the sound a bad file stopped, then nothing.
+        m_recorder.clear();
+        EXPECT_LT(m_recorder.heardMs(kSilenceMs), kCompleteMs / 2) << path.toStdString();
     }
-    EXPECT_FALSE(player.usesBackend());
-    // And a good sound still plays afterwards.
-    player.setURL(shippedSound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
+    EXPECT_FALSE(propertyOf(m_player.get(), "usesBackend").toBool());
+    // And a good sound is still heard afterwards.
+    EXPECT_NEAR(playAndListen(shippedSound("correct.wma")), kCorrectMs, kLengthToleranceMs);
 }
 
-TEST_F(MediaPlayerTest, ARealWmaPlaysThroughTheBackendLoadedOnlyThen) {
-    MediaPlayer player;
-    player.prepare({realWma()});
-    EXPECT_EQ(player.loadedCount(), 0);
-    EXPECT_FALSE(player.usesBackend()) << "the backend loads on the first request, not before";
-    player.setURL(realWma());
-    EXPECT_TRUE(player.usesBackend());
-    EXPECT_EQ(player.activeSource(), QUrl::fromLocalFile(realWma()));
-    if (MediaPlayer::hasAudioDevice()) {
-        EXPECT_TRUE(processEventsUntil([&] { return !player.playingSources().isEmpty(); }));
-    }
-    // A PCM sound then replaces it.
-    player.setURL(shippedSound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
+TEST_F(MediaPlayerTest, ARealWmaIsHeardThroughTheBackendLoadedOnlyThen) {
+    m_player->prepare({realWma()});
+    EXPECT_EQ(propertyOf(m_player.get(), "loadedCount").toInt(), 0);
+    EXPECT_FALSE(propertyOf(m_player.get(), "usesBackend").toBool())
+        << "the backend loads on the first request, not before";
+    m_recorder.clear();
+    m_player->setURL(realWma());
+    EXPECT_TRUE(propertyOf(m_player.get(), "usesBackend").toBool());
+    EXPECT_TRUE(m_recorder.waitForSound(kHearTimeoutMs)) << "the WMA is heard";
+#ifdef Q_OS_LINUX
+    EXPECT_TRUE(isMapped("ffmpegmediaplugin"));
+#endif
+    // A PCM sound then replaces it; the backend's sound may take a moment to stop.
+    EXPECT_GE(playAndListen(shippedSound("correct.wma")), kCorrectMs - kLengthToleranceMs);
 }
 
 TEST_F(MediaPlayerTest, ABackendNamedButNotInstalledIsSilenceNotAnAbort) {
-    qputenv(kMediaBackendVariable, "bogus");
-    MediaPlayer player;
-    player.setURL(realWma());
-    processEventsFor(kSettleMs);
-    EXPECT_TRUE(player.playingSources().isEmpty());
+    RestoredEnvironmentVariable bogus(kMediaBackendVariable, "bogus");
+    m_recorder.clear();
+    m_player->setURL(realWma());
+    EXPECT_FALSE(m_recorder.heardAnythingWithin(kSilenceMs));
     // The PCM path does not depend on it.
-    player.setURL(shippedSound("wrong.wma"));
-    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
-    EXPECT_EQ(statusOf(player, shippedSound("wrong.wma")), QSoundEffect::Ready);
-}
-
-TEST_F(MediaPlayerTest, AChangeOfAudioOutputsRecreatesTheEffects) {
-    MediaPlayer player;
-    player.prepare({shippedSound("correct.wma")});
-    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
-    const QUrl source = QUrl::fromLocalFile(shippedSound("correct.wma"));
-    const QPointer<const QSoundEffect> before = player.effectFor(source);
-    auto *devices = player.findChild<QMediaDevices *>();
-    ASSERT_NE(devices, nullptr);
-    emit devices->audioOutputsChanged();
-    EXPECT_TRUE(before.isNull()) << "the effect made for the old output is gone";
-    ASSERT_NE(player.effectFor(source), nullptr);
-    EXPECT_EQ(player.loadedCount(), 1);
-    ASSERT_TRUE(processEventsUntil([&] { return player.isReady(); }));
-    EXPECT_EQ(player.effectFor(source)->status(), QSoundEffect::Ready);
-    player.setURL(shippedSound("correct.wma"));
-    EXPECT_EQ(player.playingSources(), expectedPlaying(shippedSound("correct.wma")));
+    EXPECT_NEAR(playAndListen(shippedSound("wrong.wma")), kWrongMs, kLengthToleranceMs);
 }
 
 TEST_F(MediaPlayerTest, EndingTheProgramWhileASoundPlaysStopsItsAudioCleanly) {
@@ -277,15 +241,68 @@ TEST_F(MediaPlayerTest, EndingTheProgramWhileASoundPlaysStopsItsAudioCleanly) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            auto *player = new MediaPlayer; // never destroyed, as at exit()
+            PreparableSoundPlayer *player = m_player.release(); // never destroyed, as at exit()
             player->prepare({shippedSound("complete.wma")});
-            processEventsUntil([&] { return player->isReady(); });
+            waitUntilReady(player);
             player->setURL(shippedSound("complete.wma"));
             processEventsFor(kPollMs * 5);
             std::exit(3);
         },
         ::testing::ExitedWithCode(3), "");
 }
+
+#ifdef Q_OS_LINUX
+// Runs pactl against the test's sound server; whether it succeeded.
+bool pactl(const QStringList &arguments, QByteArray *output = nullptr) {
+    QProcess process;
+    process.start(QStringLiteral("pactl"), arguments);
+    const bool ok = process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
+                    process.exitCode() == 0;
+    if (output != nullptr)
+        *output = process.readAllStandardOutput().trimmed();
+    return ok;
+}
+
+// Last: it unplugs the test's own sink, and plugs it in again at the end. Qt 6.4 gave no word
+// of the change here, and a play() to the output that was gone waited for ever.
+TEST_F(MediaPlayerTest, TheSoundsFollowTheAudioOutputWhenTheirsGoes) {
+    m_player->prepare({shippedSound("correct.wma")});
+    ASSERT_TRUE(waitUntilReady(m_player.get()));
+    EXPECT_NEAR(playAndListen(shippedSound("correct.wma")), kCorrectMs, kLengthToleranceMs);
+
+    // A headset is plugged in, then the output the sounds were made for is unplugged.
+    const QString sink = SinkRecorder::testSink();
+    const QString headset = sink + QStringLiteral("_headset");
+    const QString nullSink = QStringLiteral("module-null-sink");
+    QByteArray modules;
+    ASSERT_TRUE(pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("modules")},
+                      &modules));
+    QString sinkModule;
+    for (const QByteArray &line : modules.split('\n')) {
+        if (line.contains(QStringLiteral("sink_name=%1 ").arg(sink).toUtf8()))
+            sinkModule = QString::fromLatin1(line.split('\t').constFirst());
+    }
+    ASSERT_FALSE(sinkModule.isEmpty());
+    QByteArray headsetModule;
+    ASSERT_TRUE(
+        pactl({QStringLiteral("load-module"), nullSink, QStringLiteral("sink_name=") + headset},
+              &headsetModule));
+    SinkRecorder onHeadset(headset);
+    ASSERT_TRUE(onHeadset.start());
+    ASSERT_TRUE(pactl({QStringLiteral("unload-module"), sinkModule}));
+    processEventsFor(kSilenceMs);
+    onHeadset.clear();
+    m_player->setURL(shippedSound("correct.wma"));
+    EXPECT_NEAR(onHeadset.heardMs(kHearTimeoutMs), kCorrectMs, kLengthToleranceMs)
+        << "played on the output that is left";
+
+    // The test's own sink back, for whatever runs after.
+    pactl({QStringLiteral("load-module"), nullSink, QStringLiteral("sink_name=") + sink,
+           QStringLiteral("rate=44100"), QStringLiteral("channels=2")});
+    pactl({QStringLiteral("set-default-sink"), sink});
+    pactl({QStringLiteral("unload-module"), QString::fromLatin1(headsetModule)});
+}
+#endif
 
 } // namespace
 } // namespace mapdata

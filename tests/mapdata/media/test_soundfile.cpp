@@ -6,12 +6,22 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <ostream>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+QT_BEGIN_NAMESPACE
+// Readable failure messages.
+inline void PrintTo(const QUrl &url, std::ostream *os) {
+    *os << url.toString().toStdString();
+}
+QT_END_NAMESPACE
 
 namespace mapdata {
 namespace {
@@ -22,6 +32,24 @@ QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return {};
     return path;
+}
+
+TEST(SoundFileTest, ResolvesPathsAndURLs) {
+    // Absolute as the platform writes it: "/a" is "Z:/a" under Wine.
+    const auto absolute = [](const QString &p) {
+        return QUrl::fromLocalFile(QFileInfo(p).absoluteFilePath());
+    };
+    const QString path = shippedSound("correct.wma");
+    EXPECT_EQ(resolveSoundUrl(path), absolute(path));
+    EXPECT_EQ(resolveSoundUrl(QUrl::fromLocalFile(path).toString()), absolute(path));
+    EXPECT_EQ(
+        resolveSoundUrl(QStringLiteral("sounds/x.wma")),
+        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("sounds/x.wma"))));
+    EXPECT_EQ(resolveSoundUrl(QStringLiteral("/a/b/../c.wma")),
+              absolute(QStringLiteral("/a/c.wma")));
+    EXPECT_EQ(resolveSoundUrl(QStringLiteral("qrc:/sounds/x.wma")),
+              QUrl(QStringLiteral("qrc:/sounds/x.wma")));
+    EXPECT_TRUE(resolveSoundUrl(QStringLiteral("  ")).isEmpty());
 }
 
 TEST(SoundFileTest, ShippedSoundsArePcmWave) {

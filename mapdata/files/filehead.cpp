@@ -1,4 +1,4 @@
-#include "mapdata/media/filehead.h"
+#include "mapdata/files/filehead.h"
 
 #include <QFile>
 #include <QFileInfo>
