@@ -12,6 +12,8 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 readonly RATE=44100
+# Longer than the part of a sound that Qt 6.4 leaves unplayed at its end.
+readonly TAIL_SILENCE_S=0.2
 # -D: no dither (dither is random and would make the output differ run to run).
 readonly SOX=(sox -D -V1)
 
@@ -44,7 +46,9 @@ note() {
 
 # mix OUT NOTE... : lays notes over each other (each already carries its start delay),
 # normalises to a comfortable peak, makes it 16-bit stereo PCM and fades the very end against
-# clicks. Written as WAV whatever the name says.
+# clicks, then adds a tail of silence: Qt 6.4's sound effect on PulseAudio stops its output
+# about 105 ms before the end of the data, which cut off each sound's fade-out. Written as WAV
+# whatever the name says.
 mix() {
     local name=$1
     shift
@@ -56,7 +60,7 @@ mix() {
         cp "${files[0]}" "$work/$name.sum.wav"
     fi
     "${SOX[@]}" "$work/$name.sum.wav" -r "$RATE" -c 2 -b 16 -e signed-integer -t wav \
-        "$out/$name.wma" norm -4 fade q 0 -0 0.01
+        "$out/$name.wma" norm -4 fade q 0 -0 0.01 pad 0 "$TAIL_SILENCE_S"
 }
 
 # correct: two rising bright notes (C6 then G6), sine with a soft triangle overtone.

@@ -30,11 +30,13 @@
 namespace mapdata {
 namespace {
 
-// The shipped sounds' lengths as heard: Qt 6.4's QSoundEffect on PulseAudio ends each sound
-// about 105 ms before the end of its file (345, 410 and 1200 ms long).
-constexpr int kCorrectMs = 240;
-constexpr int kWrongMs = 305;
-constexpr int kCompleteMs = 1095;
+// The shipped sounds' lengths as heard, whole (345, 410 and 1200 ms of sound, the last few
+// ms below the recorder's threshold). Qt 6.4's QSoundEffect on PulseAudio stops about 105 ms
+// before the end of its data; the files' tail of silence is what it cuts, and a sound heard
+// that much shorter fails here.
+constexpr int kCorrectMs = 340;
+constexpr int kWrongMs = 405;
+constexpr int kCompleteMs = 1195;
 // How far a heard length may stray: the sink mixes in blocks, the recorder reads in chunks.
 constexpr int kLengthToleranceMs = 60;
 // Far more than starting a sound takes, even with the backend to load first.
