@@ -11,6 +11,15 @@
 #include <memory>
 #include <optional>
 
+// The index of the item with this name in the item table, -1 if there is none.
+inline int itemIndex(const char *name) {
+    using namespace mapdata;
+    for (int i = 0; i < kItemCount; ++i)
+        if (QLatin1String(kItemTable[std::size_t(i)].name) == QLatin1String(name))
+            return i;
+    return -1;
+}
+
 // The real quiz window, driven by mouse events, with recording fakes around it.
 class PlayedWindow : public ::testing::Test, protected fakes::FakeServices {
 protected:

@@ -9,13 +9,6 @@ using namespace mapdata;
 
 namespace {
 
-int itemIndex(const char *name) {
-    for (int i = 0; i < kItemCount; ++i)
-        if (QLatin1String(kItemTable[std::size_t(i)].name) == QLatin1String(name))
-            return i;
-    return -1;
-}
-
 std::vector<int> zonesTagged(const char *tag) {
     std::vector<int> zones;
     for (int z = 0; z < kZoneCount; ++z)

@@ -23,13 +23,6 @@ using quiz::ZonePlaces;
 
 namespace {
 
-int itemIndex(const char *name) {
-    for (int i = 0; i < kItemCount; ++i)
-        if (QLatin1String(kItemTable[std::size_t(i)].name) == QLatin1String(name))
-            return i;
-    return -1;
-}
-
 QImage renderForm(FormWidget &w) {
     QImage image(w.size(), QImage::Format_RGB32);
     QPainter painter(&image);
