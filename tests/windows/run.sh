@@ -100,8 +100,10 @@ for library in $(grep -oE 'libQt6Bundled[A-Za-z0-9]+\.a' <<<"$link_line" | sort 
     check "notices name the bundled ${bundled_name[$name]:-$name}" \
         grep -qi -- "--- .*${bundled_name[$name]:-$name}" "$notices"
 done
-for name in zlib double-conversion md4c "Unicode Character Database"; do
-    check "notices name $name" grep -qi -- "--- .*$name" "$notices"
+notices_line() { tr -d '\r' <"$notices" | grep -qx -- "$1"; }
+for folder in 3rdparty/zlib 3rdparty/double-conversion 3rdparty/md4c corelib/text; do
+    check "notices name the code Qt carries in src/$folder" \
+        notices_line "Third-party code in qtbase: src/$folder"
 done
 for module in qtbase qtshadertools qtmultimedia; do
     check "notices name Qt module $module" grep -q "^Qt module $module " "$notices"
@@ -115,7 +117,7 @@ check "the shipped executable is stripped" \
 
 # ---- the MSI's properties ----
 msi="$(ls "$build"/Tessaline-*-win64.msi | head -1)"
-property() { msiinfo export "$1" Property | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
+property() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
 version_text="$(basename "$zip" | sed -E 's/^Tessaline-(.*)-win64\.zip$/\1/')"
 msi_version="$(property "$msi" ProductVersion)"
 upgrade_code="$(property "$msi" UpgradeCode)"
@@ -173,7 +175,7 @@ play_game "$folder" zip
 # ---- the MSI under Wine: install, play, repeat, upgrade, downgrade, removal ----
 program_files="$WINEPREFIX/drive_c/Program Files/Tessaline"
 start_menus=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
-             "$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
+             "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
 readonly UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The uninstall entries named Tessaline, one "DisplayVersion" line each.
 installed_versions() {
