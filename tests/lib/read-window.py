@@ -293,9 +293,14 @@ def main():
             box, cut = crop_box(text, texts, origin, args.scale)
             path = os.path.join(args.keep or scratch, "%02d-%s.pgm" % (
                 i, re.sub(r"\W", "_", text.name)))
-            for upscale in (UPSCALE,) + RETRY_UPSCALES:
+            # A map label is read again with the plain threshold: its thin antialiased
+            # strokes can be fainter than the strict one allows.
+            attempts = [(u, text.on_map) for u in (UPSCALE,) + RETRY_UPSCALES]
+            if text.on_map:
+                attempts += [(u, False) for u in (UPSCALE,) + RETRY_UPSCALES]
+            for upscale, strict in attempts:
                 with open(path, "wb") as f:
-                    f.write(prepare(args.screenshot, box, cut, text.on_map,
+                    f.write(prepare(args.screenshot, box, cut, strict,
                                     args.erase_first_letter, upscale))
                 read = ocr(path)
                 good = normalised(read) == normalised(text.expected)
