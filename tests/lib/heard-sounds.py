@@ -25,10 +25,11 @@ import sys
 import wave
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
-spec = importlib.util.spec_from_file_location(
+# The recorder's own reader of captures, loaded by path: bench/ is no package.
+_latency_source = importlib.util.spec_from_file_location(
     "latency", os.path.join(ROOT, "bench", "sound", "latency.py"))
-latency = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(latency)
+latency = importlib.util.module_from_spec(_latency_source)
+_latency_source.loader.exec_module(latency)
 
 # The heard sound and the file are compared over this much from their onsets.
 LIKENESS_MS = 150
