@@ -53,9 +53,27 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
+class FocusSinkAccessible : public QAccessibleWidget {
+public:
+    explicit FocusSinkAccessible(FocusSink *sink)
+        : QAccessibleWidget(sink, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        const auto *sink = static_cast<const FocusSink *>(widget());
+        if (t == QAccessible::Name && sink->accessibleName().isEmpty())
+            return sink->readsAs() ? sink->readsAs()->caption() : sink->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *focusSpotFactory(const QString &, QObject *object) {
     if (auto *spot = qobject_cast<FocusSpot *>(object))
         return new FocusSpotAccessible(spot);
+    if (auto *sink = qobject_cast<FocusSink *>(object))
+        return new FocusSinkAccessible(sink);
+    // The quiz window is a frame with a title, not a filler.
+    if (auto *form = qobject_cast<FormWidget *>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
     return nullptr;
 }
 
@@ -90,11 +108,9 @@ void FocusSpot::setSelected(bool selected) {
     QAccessible::updateAccessibility(&event);
 }
 
-void FocusSpot::setSpokenName(const QString &name) {
-    if (name == accessibleName())
-        return;
-    // Qt's setter sends the name-change event itself.
-    setAccessibleName(name);
+FocusSink::FocusSink(const QString &text, QWidget *parent, const Control *readsAs)
+    : QLineEdit(text, parent), m_readsAs(readsAs) {
+    FocusSpot::installAccessibleFactory();
 }
 
 void FocusSpot::paintEvent(QPaintEvent *) {
