@@ -51,8 +51,9 @@ trap cleanup EXIT
 # Orca, speech-dispatcher and their settings stay in the work folder.
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
 export XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
-mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" \
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" \
     "$XDG_CONFIG_HOME/speech-dispatcher"
+chmod 700 "$XDG_RUNTIME_DIR"
 # The dummy module, the only one: Orca's speech goes nowhere, and needs no sound card.
 cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'EOF'
 AddModule "dummy" "sd_dummy" ""
