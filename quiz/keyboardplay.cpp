@@ -24,12 +24,13 @@ QRect pixelBounds(const QRegion &twips) {
 }
 
 // Read, never focused: the headings and the instruction line.
-void addReadOnlySpot(mapdata::FormWidget &widget, Control *control, QAccessible::Role role) {
+FocusSpot *addReadOnlySpot(mapdata::FormWidget &widget, Control *control, QAccessible::Role role) {
     if (!control)
-        return;
+        return nullptr;
     auto *spot = new FocusSpot(widget, control, control->name());
     spot->setFocusPolicy(Qt::NoFocus);
     spot->setAccessibleRole(role);
+    return spot;
 }
 
 } // namespace
@@ -39,9 +40,15 @@ KeyboardPlay::KeyboardPlay(mapdata::FormWidget &widget, mapdata::QuizWindowDesig
     : m_widget(widget), m_design(design), m_restart(restart) {
     addReadOnlySpot(widget, design.Label1, QAccessible::Heading);
     addReadOnlySpot(widget, design.Label2, QAccessible::StaticText);
-    addReadOnlySpot(widget, design.Label3, QAccessible::Heading);
-    addReadOnlySpot(widget, design.Label4, QAccessible::Heading);
-    addReadOnlySpot(widget, design.Label5, QAccessible::Heading);
+    // The names are found in a list under their heading, named by it.
+    const std::pair<mapdata::PoolHeading, Control *> headings[] = {
+        {mapdata::PoolHeading::Countries, design.Label3},
+        {mapdata::PoolHeading::Capitals, design.Label4},
+        {mapdata::PoolHeading::SeasAndOceans, design.Label5},
+    };
+    std::vector<std::pair<mapdata::PoolHeading, FocusSpot *>> lists;
+    for (const auto &[heading, label] : headings)
+        lists.emplace_back(heading, addReadOnlySpot(widget, label, QAccessible::List));
 
     QWidget *previous = &lastBeforeNames;
     for (int i = 0; i < design.labels.count(); ++i) {
@@ -49,6 +56,10 @@ KeyboardPlay::KeyboardPlay(mapdata::FormWidget &widget, mapdata::QuizWindowDesig
         spot->setAccessibleRole(QAccessible::ListItem);
         spot->setMovable(true);
         spot->setActions({{QString::fromLatin1(kPickUpAction), [this, i] { pickUp(i); }}});
+        if (std::size_t(i) < mapdata::kItemTable.size())
+            for (const auto &[heading, list] : lists)
+                if (list && heading == mapdata::kItemTable[std::size_t(i)].heading)
+                    spot->setGroup(list);
         QWidget::setTabOrder(previous, spot);
         previous = spot;
         m_names.push_back(spot);

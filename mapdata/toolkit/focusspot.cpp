@@ -51,6 +51,57 @@ public:
     }
 
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+    QAccessibleInterface *parent() const override {
+        if (FocusSpot *group = spot()->group())
+            return QAccessible::queryAccessibleInterface(group);
+        return QAccessibleWidget::parent();
+    }
+    int childCount() const override { return int(spot()->members().size()); }
+    QAccessibleInterface *child(int index) const override {
+        const QList<FocusSpot *> &members = spot()->members();
+        if (index < 0 || index >= members.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(members.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        if (!child)
+            return -1;
+        return int(spot()->members().indexOf(qobject_cast<FocusSpot *>(child->object())));
+    }
+};
+
+// The form as a frame; a spot in a group is found in its group, not here.
+class FormAccessible : public QAccessibleWidget {
+public:
+    explicit FormAccessible(FormWidget *form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface *child(int index) const override {
+        const QList<QWidget *> list = children();
+        if (index < 0 || index >= list.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(list.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        if (!child || !child->object() || !child->object()->isWidgetType())
+            return -1;
+        return int(children().indexOf(static_cast<QWidget *>(child->object())));
+    }
+
+private:
+    QList<QWidget *> children() const {
+        QList<QWidget *> list;
+        for (QObject *object : widget()->children()) {
+            auto *child = qobject_cast<QWidget *>(object);
+            if (!child || child->isWindow())
+                continue;
+            if (auto *spot = qobject_cast<FocusSpot *>(child); spot && spot->group())
+                continue;
+            list << child;
+        }
+        return list;
+    }
 };
 
 class FocusSinkAccessible : public QAccessibleWidget {
@@ -73,7 +124,7 @@ QAccessibleInterface *focusSpotFactory(const QString &, QObject *object) {
         return new FocusSinkAccessible(sink);
     // The quiz window is a frame with a title, not a filler.
     if (auto *form = qobject_cast<FormWidget *>(object))
-        return new QAccessibleWidget(form, QAccessible::Window);
+        return new FormAccessible(form);
     return nullptr;
 }
 
@@ -111,6 +162,14 @@ void FocusSpot::setSelected(bool selected) {
 FocusSink::FocusSink(const QString &text, QWidget *parent, const Control *readsAs)
     : QLineEdit(text, parent), m_readsAs(readsAs) {
     FocusSpot::installAccessibleFactory();
+}
+
+void FocusSpot::setGroup(FocusSpot *group) {
+    if (m_group)
+        m_group->m_members.removeAll(this);
+    m_group = group;
+    if (m_group)
+        m_group->m_members.append(this);
 }
 
 void FocusSpot::paintEvent(QPaintEvent *) {

@@ -33,6 +33,12 @@ public:
     // The "selected" state: for a name, that it is held.
     bool isSelected() const { return m_selected; }
     void setSelected(bool selected);
+    // Assistive technology finds the spot inside a group (another spot, a list under its
+    // heading) instead of directly in the form; the widgets stay the form's children.
+    FocusSpot *group() const { return m_group; }
+    void setGroup(FocusSpot *group);
+    const QList<FocusSpot *> &members() const { return m_members; }
+
     // Actions that assistive technology may run on the spot, by name.
     struct Action {
         QString name;
@@ -54,6 +60,8 @@ private:
     bool m_movable = false;
     bool m_selected = false;
     QList<Action> m_actions;
+    FocusSpot *m_group = nullptr;
+    QList<FocusSpot *> m_members;
 };
 
 // A text box that only holds the keyboard focus where nobody sees it. Assistive technology

@@ -184,7 +184,8 @@ TEST_F(SpokenPlay, EachMarkerStepAndEachKeyboardResultComeWithAFocusChange) {
     EXPECT_TRUE(heard[0].description.isEmpty());
 }
 
-TEST_F(SpokenPlay, TheWindowIsAFrameAndItsFocusSinkReadsAsTheInstructionLine) {
+TEST_F(SpokenPlay,
+       TheWindowIsAFrameItsFocusSinkTheInstructionLineAndItsNamesListedUnderTheirHeadings) {
     QAccessibleInterface *root = QAccessible::queryAccessibleInterface(&widget());
     EXPECT_EQ(root->role(), QAccessible::Window);
     EXPECT_EQ(root->text(QAccessible::Name), QStringLiteral("Tessaline"));
@@ -194,11 +195,34 @@ TEST_F(SpokenPlay, TheWindowIsAFrameAndItsFocusSinkReadsAsTheInstructionLine) {
     EXPECT_EQ(sink->text(QAccessible::Name), design().Label2->caption());
     EXPECT_EQ(focus(), &window->Text1()) << "and still where the focus starts";
 
-    for (Control *heading : {design().Label1, design().Label3, design().Label4, design().Label5}) {
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(spot(heading->name()));
-        ASSERT_NE(iface, nullptr) << heading->name().toStdString();
-        EXPECT_EQ(iface->role(), QAccessible::Heading);
-        EXPECT_EQ(iface->text(QAccessible::Name), heading->caption());
-        EXPECT_GE(root->indexOfChild(iface), 0);
+    QAccessibleInterface *instructions = QAccessible::queryAccessibleInterface(spot("Label1"));
+    ASSERT_NE(instructions, nullptr);
+    EXPECT_EQ(instructions->role(), QAccessible::Heading);
+    EXPECT_EQ(instructions->text(QAccessible::Name), design().Label1->caption());
+    EXPECT_GE(root->indexOfChild(instructions), 0);
+
+    // Each name is found once, in the list under its heading.
+    const std::pair<Control *, PoolHeading> lists[] = {
+        {design().Label3, PoolHeading::Countries},
+        {design().Label4, PoolHeading::Capitals},
+        {design().Label5, PoolHeading::SeasAndOceans}};
+    int found = 0;
+    for (const auto &[label, heading] : lists) {
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(spot(label->name()));
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->role(), QAccessible::List);
+        EXPECT_EQ(list->text(QAccessible::Name), label->caption());
+        EXPECT_GE(root->indexOfChild(list), 0);
+        for (int i = 0; i < list->childCount(); ++i) {
+            QAccessibleInterface *name = list->child(i);
+            ASSERT_NE(name, nullptr);
+            const int item = qobject_cast<FocusSpot *>(name->object())->control()->index();
+            EXPECT_EQ(kItemTable[std::size_t(item)].heading, heading) << item;
+            EXPECT_EQ(name->parent()->object(), list->object());
+            EXPECT_EQ(list->indexOfChild(name), i);
+            EXPECT_LT(root->indexOfChild(name), 0) << "not in the window a second time";
+            ++found;
+        }
     }
+    EXPECT_EQ(found, kItemCount);
 }
