@@ -31,9 +31,9 @@ work="$(mktemp -d /tmp/tessaline-orca.XXXXXX)"
 chmod 700 "$work"
 log="$work/orca.log"
 program="" orca="" bus_launcher=""
-failed=0
-pass() { echo "ok: $1"; }
-fail() { echo "FAILED: $1"; failed=$((failed + 1)); }
+# The verdicts (pass, fail), finding the window and Exit, as the other played games have them.
+# shellcheck source=../lib/played-game.sh
+source "$root/tests/lib/played-game.sh"
 
 cleanup() {
     if [[ -n "$program" ]]; then kill "$program" 2>/dev/null; fi
@@ -129,17 +129,10 @@ spoken | grep -q . || { fail "Orca starts and speaks"; exit "$failed"; }
 at_start="$(spoken_count)"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/Tessaline" 2>"$work/stderr.log" &
 program=$!
-win=""
-for _ in $(seq $((START_TIMEOUT_S * 10))); do
-    win="$(xdotool search --onlyvisible --name '^Tessaline$' 2>/dev/null | head -1)"
-    [[ -n "$win" ]] && break
-    sleep 0.1
-done
-if [[ -z "$win" ]]; then
+if ! game_find_window "$START_TIMEOUT_S"; then
     fail "window titled Tessaline opens"
     exit "$failed"
 fi
-eval "$(xdotool getwindowgeometry --shell "$win")"
 
 # The words the marker's places are spoken with: where on the map, never what lies there.
 readonly PLACE="(north|south)?-?(west|east)?(centre)?, (inland|near the coast|at sea)(, with a capital's star)?\."
@@ -147,7 +140,7 @@ readonly INSTRUCTION="DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP label\
 
 # The window takes the focus (there is no window manager to give it): counted from the
 # program's start, in case Orca speaks before the focus is asked for.
-xdotool windowfocus --sync "$win"
+xdotool windowfocus --sync "$game_win"
 if said="$(heard_after "$at_start" "^$INSTRUCTION\$")"; then
     pass "the focus sink reads as the instruction line: $(paste -sd '|' <<<"$said")"
 else
@@ -177,21 +170,8 @@ step "Space on Restart: a new game" "notification New game: every name is back o
 step "a click placement's result" "notification Brazil: not here\." \
     mousemove $((X + 686)) $((Y + 119)) click 1 sleep 0.3 mousemove $((X + 183)) $((Y + 217)) click 1
 
-# Exit, by the keyboard: the program ends by itself.
-xdotool key Tab key space
-status=""
-for _ in $(seq $((EXIT_TIMEOUT_S * 10))); do
-    if ! kill -0 "$program" 2>/dev/null; then
-        wait "$program"
-        status=$?
-        break
-    fi
-    sleep 0.1
-done
-if [[ "$status" == 0 ]]; then pass "Exit by keys ends the program"; else
-    fail "Exit by keys ends the program (status ${status:-still running})"
-fi
-[[ -n "$status" ]] && program=""
+game_exit "$program" "$EXIT_TIMEOUT_S"
+program=""
 if [[ -s "$work/stderr.log" ]]; then
     echo "the program's stderr:"
     cat "$work/stderr.log"

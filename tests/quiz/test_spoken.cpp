@@ -85,19 +85,15 @@ TEST_F(Board, EveryPlaceIsSpokenByWhereItLiesTrueToTheMap) {
 // The real window, driven by real key events, heard through the recording bridge.
 class SpokenPlay : public PlayedWindow {
 protected:
-    SpokenPlay() {
+    void SetUp() override {
         QApplication::setActiveWindow(&widget());
-        m_active = QTest::qWaitForWindowActive(&widget());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&widget()));
         places = std::make_unique<ZonePlaces>(design());
-        a11y::heard().clear();
     }
-    void SetUp() override { ASSERT_TRUE(m_active); }
 
-    void key(Qt::Key k) {
-        QWidget *target = widget().focusWidget() ? widget().focusWidget() : &widget();
-        QTest::keyClick(target, k);
-    }
     QWidget *focus() { return widget().focusWidget(); }
+    // Where the focus is, as the window system delivers a key.
+    void key(Qt::Key k) { QTest::keyClick(focus(), k); }
     FocusSpot *spot(const QString &name) { return widget().findChild<FocusSpot *>(name); }
     FocusSpot *nameSpot(int item) { return spot(QStringLiteral("labels(%1)").arg(item)); }
     QString description(QWidget *w) {
@@ -114,9 +110,6 @@ protected:
     }
 
     std::unique_ptr<ZonePlaces> places;
-
-private:
-    bool m_active = false;
 };
 
 TEST_F(SpokenPlay, EachMarkerStepAndEachKeyboardResultComeWithAFocusChange) {
