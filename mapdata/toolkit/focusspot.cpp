@@ -57,9 +57,10 @@ public:
             return QAccessible::queryAccessibleInterface(group);
         return QAccessibleWidget::parent();
     }
-    int childCount() const override { return int(spot()->members().size()); }
+    // A group holds its shown members: a list tells how many names are left in it.
+    int childCount() const override { return int(shownMembers().size()); }
     QAccessibleInterface *child(int index) const override {
-        const QList<FocusSpot *> &members = spot()->members();
+        const QList<FocusSpot *> members = shownMembers();
         if (index < 0 || index >= members.size())
             return nullptr;
         return QAccessible::queryAccessibleInterface(members.at(index));
@@ -67,7 +68,16 @@ public:
     int indexOfChild(const QAccessibleInterface *child) const override {
         if (!child)
             return -1;
-        return int(spot()->members().indexOf(qobject_cast<FocusSpot *>(child->object())));
+        return int(shownMembers().indexOf(qobject_cast<FocusSpot *>(child->object())));
+    }
+
+private:
+    QList<FocusSpot *> shownMembers() const {
+        QList<FocusSpot *> shown;
+        for (FocusSpot *member : spot()->members())
+            if (!member->isHidden())
+                shown << member;
+        return shown;
     }
 };
 

@@ -218,4 +218,9 @@ TEST_F(SpokenPlay,
         }
     }
     EXPECT_EQ(found, kItemCount);
+    // A placed name has left its list.
+    QAccessibleInterface *countries = QAccessible::queryAccessibleInterface(spot("Label3"));
+    const int before = countries->childCount();
+    placeCorrectly(itemIndex("Peru"));
+    EXPECT_EQ(countries->childCount(), before - 1);
 }
