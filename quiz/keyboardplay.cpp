@@ -106,7 +106,7 @@ const ZonePlaces &KeyboardPlay::places() {
     if (m_places)
         return *m_places;
     m_places = std::make_unique<ZonePlaces>(m_design);
-    // After the names in the tab order, as the marker has always been.
+    // After the names in the tab order: Tab from the marker goes on round to the focus sink.
     QWidget *previous = m_names.empty() ? nullptr : m_names.back();
     for (int z = 0; z < m_places->count(); ++z) {
         auto *spot = new FocusSpot(m_widget, nullptr, QStringLiteral("places(%1)").arg(z));
