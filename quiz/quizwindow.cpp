@@ -14,8 +14,8 @@ QuizWindow::QuizWindow() : m_widget(std::make_unique<FormWidget>(m_design.form))
     w.setFont(toQFont({QString::fromLatin1(kWindowFontFamily), kWindowFontPoints, true}));
 
     // Text1 comes first in the tab order, so it takes the focus; it lies beyond the
-    // right edge where nobody sees it.
-    m_text1 = new QLineEdit(QStringLiteral("Text1"), &w);
+    // right edge where nobody sees it, and a screen reader reads the instruction line there.
+    m_text1 = new FocusSink(QStringLiteral("Text1"), &w, m_design.Label2);
     w.placeChild(m_text1, QStringLiteral("Text1"), kText1Rect);
     const FontSpec buttonFont{QString::fromLatin1(kWindowFontFamily), kButtonFontPoints, true};
     m_pushButton1 = new PushButton(&w);

@@ -31,7 +31,6 @@ public:
     mapdata::PushButton &PushButton1() { return *m_pushButton1; }
     mapdata::PushButton &PushButton2() { return *m_pushButton2; }
     QLineEdit &Text1() { return *m_text1; }
-    KeyboardPlay &keyboard() { return *m_keyboard; }
 
 private:
     mapdata::QuizWindowDesign m_design;

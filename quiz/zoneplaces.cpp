@@ -1,5 +1,6 @@
 #include "quiz/zoneplaces.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -10,6 +11,70 @@ namespace {
 // Sideways distance counts this many times the distance straight ahead, so that a step
 // goes to the zone most nearly in the direction of the key.
 constexpr int kSidewaysWeight = 3;
+
+// The land ends near a zone when, along one of its sides, most points this far out and twice
+// as far lie on no land zone. Twice: a narrow gap between two zones of the land is no coast.
+constexpr int kCoastReachTwips = 300;
+constexpr int kCoastProbeStepTwips = 60;
+constexpr double kCoastOpenShare = 0.5;
+// The land's extent is cut in three, across and down, for the compass words.
+constexpr int kCompassParts = 3;
+
+QRect asRect(const mapdata::TwipsRect &r) {
+    return {r.leftTwips, r.topTwips, r.widthTwips, r.heightTwips};
+}
+
+// A zone whose first name is one of the pool's seas and oceans.
+bool isSeaTag(const QString &tag) {
+    const QString first = tag.section(QLatin1Char(','), 0, 0);
+    for (const mapdata::ItemRecord &item : mapdata::kItemTable)
+        if (item.heading == mapdata::PoolHeading::SeasAndOceans &&
+            first == QLatin1String(item.name))
+            return true;
+    return false;
+}
+
+bool nearOpenSide(const QRect &zone, const QRegion &land) {
+    const auto openShare = [&](QPoint from, QPoint along, int length, QPoint out) {
+        const int steps = std::max(2, length / kCoastProbeStepTwips);
+        int open = 0;
+        for (int k = 0; k <= steps; ++k) {
+            const QPoint p = from + along * (double(k) * length / steps);
+            if (!land.contains(p + out * kCoastReachTwips) &&
+                !land.contains(p + out * (2 * kCoastReachTwips)))
+                ++open;
+        }
+        return double(open) / (steps + 1);
+    };
+    const int w = zone.width();
+    const int h = zone.height();
+    const double shares[] = {
+        openShare(zone.topLeft(), {1, 0}, w, {0, -1}),
+        openShare(zone.bottomLeft(), {1, 0}, w, {0, 1}),
+        openShare(zone.topLeft(), {0, 1}, h, {-1, 0}),
+        openShare(zone.topRight(), {0, 1}, h, {1, 0}),
+    };
+    for (double share : shares)
+        if (share >= kCoastOpenShare)
+            return true;
+    return false;
+}
+
+Compass compassAt(QPoint p, const QRect &extent) {
+    const auto part = [](int at, int from, int length) {
+        if (length <= 0)
+            return 1;
+        return std::clamp(int(qint64(at - from) * kCompassParts / length), 0, kCompassParts - 1);
+    };
+    const int column = part(p.x(), extent.left(), extent.width());
+    const int row = part(p.y(), extent.top(), extent.height());
+    constexpr Compass kByRowAndColumn[kCompassParts][kCompassParts] = {
+        {Compass::NorthWest, Compass::North, Compass::NorthEast},
+        {Compass::West, Compass::Centre, Compass::East},
+        {Compass::SouthWest, Compass::South, Compass::SouthEast},
+    };
+    return kByRowAndColumn[row][column];
+}
 
 // The middle of the region's largest rectangle: well inside the part, away from its edges.
 QPoint innerPoint(const QRegion &region) {
@@ -38,7 +103,7 @@ ZonePlaces::ZonePlaces(const mapdata::QuizWindowDesign &design) {
     for (int z = 0; z < design.piccoor.count(); ++z) {
         QRegion front = design.form.frontRegion(design.piccoor(z));
         const QPoint point = innerPoint(front);
-        m_places.push_back({std::move(front), point});
+        m_places.push_back({std::move(front), point, {}});
     }
     const mapdata::TwipsRect map = design.Image1->rect();
     const QRect visibleMap = QRect(map.leftTwips, map.topTwips, map.widthTwips, map.heightTwips)
@@ -54,6 +119,28 @@ ZonePlaces::ZonePlaces(const mapdata::QuizWindowDesign &design) {
             nearest = d;
             m_start = z;
         }
+    }
+    findWhereabouts(design);
+}
+
+void ZonePlaces::findWhereabouts(const mapdata::QuizWindowDesign &design) {
+    QRegion land;
+    std::vector<bool> sea;
+    for (int z = 0; z < count(); ++z) {
+        sea.push_back(isSeaTag(design.piccoor(z).tag()));
+        if (!sea.back())
+            land += asRect(design.piccoor(z).rect());
+    }
+    const QRect extent = land.boundingRect();
+    for (int z = 0; z < count(); ++z) {
+        Whereabouts &where = m_places[std::size_t(z)].where;
+        where.compass = compassAt(placePoint(z), extent);
+        where.shore = sea[std::size_t(z)]                                    ? Shore::Sea
+                      : nearOpenSide(asRect(design.piccoor(z).rect()), land) ? Shore::Coast
+                                                                             : Shore::Inland;
+        for (int c = 0; c < design.imgCapital.count(); ++c)
+            if (frontPart(z).contains(asRect(design.imgCapital(c).rect()).center()))
+                where.capitalStar = true;
     }
 }
 

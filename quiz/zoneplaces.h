@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mapdata/design/quizwindowdesign.h"
+#include "quiz/spokentext.h"
 
 #include <QPoint>
 #include <QRegion>
@@ -27,12 +28,18 @@ public:
     int startZone() const { return m_start; }
     // The nearest zone in a direction, or the same zone when there is none.
     int next(int zone, Direction direction) const;
+    // Where the zone lies, from the zones' geometry alone: its place point within the land's
+    // extent, and whether the land ends near it.
+    const Whereabouts &whereabouts(int zone) const { return m_places.at(std::size_t(zone)).where; }
 
 private:
     struct Place {
         QRegion front;
         QPoint point;
+        Whereabouts where;
     };
+    void findWhereabouts(const mapdata::QuizWindowDesign &design);
+
     std::vector<Place> m_places;
     int m_start = 0;
 };

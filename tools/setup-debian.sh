@@ -13,10 +13,12 @@ packages=(
     pulseaudio pulseaudio-utils
 )
 # Extra tools for benchmarks, fuzzing, the played games and the package checkers, asked for
-# with --extra.
+# with --extra. The game played with a screen reader listening needs Orca, speech-dispatcher,
+# the accessibility bus and a private session bus.
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
        sox xdotool x11-utils libx11-dev
-       tesseract-ocr tesseract-ocr-eng lintian appstream desktop-file-utils)
+       tesseract-ocr tesseract-ocr-eng lintian appstream desktop-file-utils
+       orca speech-dispatcher at-spi2-core dbus-daemon dbus-bin bsdutils)
 
 # The Windows cross-build and its checks under Wine, asked for with --windows: MinGW-w64,
 # the host Qt tools the Windows Qt build runs (shader baker included), GoogleTest's source,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -32,8 +33,11 @@ public:
     // The "selected" state: for a name, that it is held.
     bool isSelected() const { return m_selected; }
     void setSelected(bool selected);
-    // Changes the accessible name and tells assistive technology.
-    void setSpokenName(const QString &name);
+    // Assistive technology finds the spot inside a group (another spot, a list under its
+    // heading) instead of directly in the form; the widgets stay the form's children.
+    FocusSpot *group() const { return m_group; }
+    void setGroup(FocusSpot *group);
+    const QList<FocusSpot *> &members() const { return m_members; }
 
     // Actions that assistive technology may run on the spot, by name.
     struct Action {
@@ -43,7 +47,8 @@ public:
     void setActions(QList<Action> actions) { m_actions = std::move(actions); }
     const QList<Action> &actions() const { return m_actions; }
 
-    // The accessibility factory that gives focus spots their own interface; installed once.
+    // The accessibility factory that gives focus spots, focus sinks and the form their own
+    // interfaces (the form reads as a frame); installed once.
     static void installAccessibleFactory();
 
 protected:
@@ -55,6 +60,22 @@ private:
     bool m_movable = false;
     bool m_selected = false;
     QList<Action> m_actions;
+    FocusSpot *m_group = nullptr;
+    QList<FocusSpot *> m_members;
+};
+
+// A text box that only holds the keyboard focus where nobody sees it. Assistive technology
+// reads it as a line of text, the caption of the control given (without one, its own text),
+// not as an empty field to type in.
+class FocusSink : public QLineEdit {
+    Q_OBJECT
+public:
+    FocusSink(const QString &text, QWidget *parent, const Control *readsAs);
+
+    const Control *readsAs() const { return m_readsAs; }
+
+private:
+    const Control *m_readsAs;
 };
 
 } // namespace mapdata

@@ -69,6 +69,7 @@ FormWidget::FormWidget(Form &form, QWidget *parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_form(form) {
+    FocusSpot::installAccessibleFactory();
     setFixedSize(form.clientSizeTwips().width() / kTwipsPerPixel,
                  form.clientSizeTwips().height() / kTwipsPerPixel);
     setMouseTracking(true);

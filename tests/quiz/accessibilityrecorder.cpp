@@ -18,11 +18,13 @@ class RecordingBridge : public QAccessibleBridge {
 public:
     void setRootObject(QAccessibleInterface *) override {}
     void notifyAccessibilityUpdate(QAccessibleEvent *event) override {
-        HeardEvent heardEvent{event->type(), QString(), QString(), QString()};
+        HeardEvent heardEvent{event->type(), QString(), QString(), QString(), QString()};
         if (event->object())
             heardEvent.objectName = event->object()->objectName();
-        if (QAccessibleInterface *iface = event->accessibleInterface())
+        if (QAccessibleInterface *iface = event->accessibleInterface()) {
             heardEvent.name = iface->text(QAccessible::Name);
+            heardEvent.description = iface->text(QAccessible::Description);
+        }
         if (event->type() == QAccessible::ValueChanged)
             heardEvent.value =
                 static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();

@@ -12,8 +12,9 @@ namespace a11y {
 struct HeardEvent {
     QAccessible::Event type;
     QString objectName;
-    QString name;  // the object's accessible name when the event came
-    QString value; // for a value change: the value it carried
+    QString name;        // the object's accessible name when the event came
+    QString description; // and its description then
+    QString value;       // for a value change: the value it carried
 };
 
 std::vector<HeardEvent> &heard();

@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# Plays the real Linux program by keyboard with the real screen reader, Orca, listening: in a
+# private X server and a private D-Bus session with its own accessibility bus, Orca's speech
+# going to speech-dispatcher's dummy module. What Orca says is read from its debug log (its
+# "SPEECH OUTPUT" lines), step by step; a step fails when Orca says nothing that matches.
+#
+#   tests/linux/orca.sh BUILD_DIR        (a native build: BUILD_DIR/Tessaline and its files)
+#
+# Needs orca, speech-dispatcher, at-spi2-core, dbus-daemon (dbus-run-session), xvfb and
+# xdotool. Exit status: the number of failed checks, 0 when all passed. TESSALINE_ORCA_LOG=file
+# keeps Orca's debug log.
+set -uo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+build="$(cd "${1:?usage: orca.sh BUILD_DIR}" && pwd)"
+
+# Everything below talks to a session bus of its own, gone when the script ends.
+if [[ -z "${TESSALINE_ORCA_PRIVATE_BUS:-}" ]]; then
+    TESSALINE_ORCA_PRIVATE_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+
+readonly START_TIMEOUT_S=30
+# Orca speaks within a few hundred milliseconds of an event; a step waits this long for the
+# first line, then a little more for the lines that follow it.
+readonly SPEECH_TIMEOUT_S=6
+readonly SPEECH_SETTLE_S=0.6
+readonly EXIT_TIMEOUT_S=10
+
+# shellcheck source=../../tools/private-session.sh
+source "$root/tools/private-session.sh"
+work="$(mktemp -d /tmp/tessaline-orca.XXXXXX)"
+chmod 700 "$work"
+log="$work/orca.log"
+program="" orca="" bus_launcher=""
+# The verdicts (pass, fail), finding the window and Exit, as the other played games have them.
+# shellcheck source=../lib/played-game.sh
+source "$root/tests/lib/played-game.sh"
+
+cleanup() {
+    if [[ -n "$program" ]]; then kill "$program" 2>/dev/null; fi
+    if [[ -n "$orca" ]]; then kill "$orca" 2>/dev/null; fi
+    local speechd_pid
+    speechd_pid="$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null)"
+    if [[ -n "$speechd_pid" ]]; then kill "$speechd_pid" 2>/dev/null; fi
+    if [[ -n "$bus_launcher" ]]; then kill "$bus_launcher" 2>/dev/null; fi
+    stop_private_session
+    if [[ -n "${TESSALINE_ORCA_LOG:-}" && -f "$log" ]]; then cp "$log" "$TESSALINE_ORCA_LOG"; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Orca, speech-dispatcher and their settings stay in the work folder.
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
+export XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" \
+    "$XDG_CONFIG_HOME/speech-dispatcher"
+chmod 700 "$XDG_RUNTIME_DIR"
+# The dummy module, the only one: Orca's speech goes nowhere, and needs no sound card.
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'EOF'
+AddModule "dummy" "sd_dummy" ""
+DefaultModule dummy
+AudioOutputMethod "libao"
+EOF
+
+start_private_x "$work" || exit 1
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
+bus_launcher=$!
+# Orca must find this accessibility bus, not have the session bus start a second one.
+for _ in $(seq $((START_TIMEOUT_S * 10))); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.1
+done
+# Orca writes its debug log through a buffer, unless the log is a terminal: it runs in one
+# (script's), and script copies every line to the log file as it comes.
+script -qfec 'orca --debug-file=/dev/stdout' "$log" >/dev/null 2>&1 </dev/null &
+orca=$!
+
+# Orca's spoken lines so far, one a line; keys echoed ("tab ") are left out.
+spoken() {
+    grep -a "SPEECH OUTPUT: '" "$log" 2>/dev/null | grep -av "' {" |
+        sed -E "s/.*SPEECH OUTPUT: '(.*)'\{.*/\1/"
+}
+spoken_count() { spoken | wc -l; }
+
+# Waits for the first line after line number $1 that matches a pattern; prints every line
+# said after $1 once it comes, or fails after the timeout.
+heard_after() {
+    local before="$1" pattern="$2" tenths=$((SPEECH_TIMEOUT_S * 10))
+    for _ in $(seq "$tenths"); do
+        if spoken | tail -n +"$((before + 1))" | grep -Eq "$pattern"; then
+            sleep "$SPEECH_SETTLE_S"
+            spoken | tail -n +"$((before + 1))"
+            return 0
+        fi
+        sleep 0.1
+    done
+    spoken | tail -n +"$((before + 1))"
+    return 1
+}
+
+# step NAME PATTERN ACTION...: runs the action (xdotool arguments), then checks that Orca
+# says a line matching PATTERN (an extended regular expression, matched against whole lines).
+# What Orca said stays in $said.
+said=""
+step() {
+    local name="$1" pattern="^($2)\$" before
+    shift 2
+    before="$(spoken_count)"
+    xdotool "$@"
+    if said="$(heard_after "$before" "$pattern")"; then
+        pass "$name: $(paste -sd '|' <<<"$said")"
+    else
+        fail "$name (Orca said: $(paste -sd '|' <<<"$said"))"
+    fi
+}
+# also NAME PATTERN: one of the lines of the last step matches too.
+also() {
+    if grep -Eq "^($2)\$" <<<"$said"; then pass "$1"; else fail "$1"; fi
+}
+
+for _ in $(seq $((START_TIMEOUT_S * 10))); do
+    spoken | grep -q . && break
+    sleep 0.1
+done
+spoken | grep -q . || { fail "Orca starts and speaks"; exit "$failed"; }
+
+# The accessibility bridge is on as soon as a screen reader runs; the variable makes it so
+# even when the program comes up before Orca has said so on the bus.
+at_start="$(spoken_count)"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/Tessaline" 2>"$work/stderr.log" &
+program=$!
+if ! game_find_window "$START_TIMEOUT_S"; then
+    fail "window titled Tessaline opens"
+    exit "$failed"
+fi
+
+# The words the marker's places are spoken with: where on the map, never what lies there.
+readonly PLACE="(north|south)?-?(west|east)?(centre)?, (inland|near the coast|at sea)(, with a capital's star)?\."
+readonly INSTRUCTION="DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP label\."
+
+# The window takes the focus (there is no window manager to give it): counted from the
+# program's start, in case Orca speaks before the focus is asked for.
+xdotool windowfocus --sync "$game_win"
+if said="$(heard_after "$at_start" "^$INSTRUCTION\$")"; then
+    pass "the focus sink reads as the instruction line: $(paste -sd '|' <<<"$said")"
+else
+    fail "the focus sink reads as the instruction line (Orca said: $(paste -sd '|' <<<"$said"))"
+fi
+also "the window reads as a frame" "Tessaline frame\."
+step "Tab: Restart" "Restart push button\." key Tab
+step "Tab: Exit" "Exit push button\." key Tab
+step "Tab: a pool name" "Argentina\." key Tab
+step "Space: the pick-up" "Argentina held: .*" key space
+also "the pick-up tells where the marker stands" "$PLACE"
+# Two steps west of the start lies Chile: each step is spoken as its place.
+step "Left: the marker moves" "$PLACE" key Left
+step "Left: the marker moves again" "$PLACE" key Left
+step "Up: the marker moves" "$PLACE" key Up
+step "Down: the marker moves back" "$PLACE" key Down
+step "Return: a wrong result" "Argentina: not here\." key Return
+# The focus is back on Argentina; the marker starts on Argentina's own place.
+step "Space: picked up again" "Argentina held: .*" key space
+also "the marker starts where it did" "$PLACE"
+step "Return: a right result" "Argentina placed\." key Return
+step "Shift+Tab: Exit" "Exit push button\." key shift+Tab
+step "Shift+Tab: Restart" "Restart push button\." key shift+Tab
+step "Space on Restart: a new game" "notification New game: every name is back on the panel\." \
+    key space
+# A result made by the pointer is told too: Brazil clicked onto Peru.
+step "a click placement's result" "notification Brazil: not here\." \
+    mousemove $((X + 686)) $((Y + 119)) click 1 sleep 0.3 mousemove $((X + 183)) $((Y + 217)) click 1
+
+game_exit "$program" "$EXIT_TIMEOUT_S"
+program=""
+if [[ -s "$work/stderr.log" ]]; then
+    echo "the program's stderr:"
+    cat "$work/stderr.log"
+fi
+
+echo "orca: $failed failed"
+exit "$failed"
