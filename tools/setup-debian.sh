@@ -16,7 +16,9 @@ packages=(
 # with --extra.
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
        sox xdotool x11-utils libx11-dev
-       tesseract-ocr tesseract-ocr-eng lintian appstream desktop-file-utils)
+       tesseract-ocr tesseract-ocr-eng lintian appstream desktop-file-utils
+       # qemu-user emulates narrower processors for the pixel tests.
+       qemu-user)
 
 # The Windows cross-build and its checks under Wine, asked for with --windows: MinGW-w64,
 # the host Qt tools the Windows Qt build runs (shader baker included), GoogleTest's source,
