@@ -2,9 +2,10 @@
 # Checks the Windows build under Wine, in a private X server with a private PulseAudio null
 # sink: the executable's resources, the unit tests, the zip and the MSI with the notices
 # beside the program, a played game of the real program from the unpacked zip and from the
-# installed MSI (one wrong drop, one right drop, their sounds, a drop by keyboard, then
-# Exit), and the MSI's
-# repeat install, upgrade, refused downgrade and silent removal.
+# installed MSI (one wrong drop, one right drop, their sounds, a drop by keyboard, from the zip
+# the rest of the game by clicks to the box titled exactly SUCCESS, then Exit), an error box
+# titled exactly Application Error, and the MSI's repeat install, upgrade, refused downgrade
+# and silent removal.
 #
 #   tests/windows/run.sh BUILD_DIR        (as made by tools/windows/build.sh)
 #
@@ -133,11 +134,13 @@ check "MSI: the same files as the zip" \
          "$(find "$folder" -type f -printf '%f\n' | sort | tr '\n' ' ')"
 
 # ---- a played game ----
-# play_game FOLDER LABEL: starts FOLDER/Tessaline.exe from its folder, plays two drops by
-# dragging and one by keyboard, checks what is seen, every text of the window and what is
-# heard, and ends it with Exit. Each game keeps its captures in a folder of its own.
+# play_game FOLDER LABEL [to-end]: starts FOLDER/Tessaline.exe from its folder, plays two
+# drops by dragging and one by keyboard, checks what is seen, every text of the window and
+# what is heard; with to-end, plays the rest of the game by clicks to the box titled exactly
+# SUCCESS and dismisses it; and ends it with Exit. Each game keeps its captures in a folder of
+# its own.
 play_game() {
-    local from="$1" label="$2" work
+    local from="$1" label="$2" to_end="${3:-}" work
     work="$base_work/$label"
     mkdir -p "$work"
     echo "---- a played game from the $label"
@@ -164,13 +167,42 @@ play_game() {
     check "$label: every text reads right after the drops, Peru on the map" \
         python3 "$root/tests/lib/read-window.py" "$work/right.png" --origin 0,0 --placed Peru \
         --items "$from/items.txt"
+    if [[ "$to_end" == to-end ]]; then
+        game_stop # the recording holds the three drops' sounds
+        game_play_to_end
+    fi
     game_exit "$program" "$EXIT_TIMEOUT_S"
     program=""
     game_check_sounds "$root/assets/sounds"
 }
 base_work="$work"
 
-play_game "$folder" zip
+play_game "$folder" zip to-end
+
+# ---- an error box: its window is titled exactly "Application Error" ----
+# Without items.txt the load reports the file missing, after the application title is set.
+mkdir -p "$work/no-items"
+cp -r "$folder/." "$work/no-items/"
+rm "$work/no-items/items.txt"
+(cd "$work/no-items" && exec wine Tessaline.exe) &
+program=$!
+if game_find_box "Application Error" "$WINDOW_TIMEOUT_S"; then
+    pass "no items.txt: the error box is titled exactly Application Error"
+    xdotool windowfocus --sync "$game_box" key --clearmodifiers Return 2>/dev/null
+    if game_find_window "$WINDOW_TIMEOUT_S"; then
+        pass "no items.txt: after the error box the window opens"
+        game_exit "$program" "$EXIT_TIMEOUT_S"
+    else
+        fail "no items.txt: after the error box the window opens"
+    fi
+else
+    fail "no items.txt: the error box is titled exactly Application Error (${game_box_seen:-no box})"
+fi
+if [[ -n "$program" ]] && kill -0 "$program" 2>/dev/null; then
+    kill "$program" 2>/dev/null
+    wait "$program" 2>/dev/null
+fi
+program=""
 
 # ---- the MSI under Wine: install, play, repeat, upgrade, downgrade, removal ----
 program_files="$WINEPREFIX/drive_c/Program Files/Tessaline"
