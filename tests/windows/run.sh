@@ -218,6 +218,12 @@ installed_versions() {
              END { if (named) print version }'
 }
 shortcuts() { find "${start_menus[@]}" -name 'Tessaline.lnk' 2>/dev/null; }
+# The machine policy's SiteVisit value as "TYPE DATA", or nothing when there is none.
+readonly POLICY_KEY='HKLM\SOFTWARE\Policies\Quelmark\Tessaline'
+site_visit_policy() {
+    wine reg query "$POLICY_KEY" /v SiteVisit 2>/dev/null | tr -d '\r' |
+        awk '$1 == "SiteVisit" { print $2, $3 }'
+}
 msiexec_quiet() { wine msiexec "$@" /qn >/dev/null 2>&1; }
 
 check "MSI: silent install succeeds" msiexec_quiet /i "$msi"
@@ -230,6 +236,7 @@ check "MSI: a Start-menu shortcut Tessaline.lnk" test -n "$(shortcuts)"
 check "MSI: an uninstall entry Tessaline $msi_version" test "$(installed_versions)" = "$msi_version"
 check "MSI: the uninstall entry names Quelmark" \
     grep -q 'Publisher .*Quelmark' <(wine reg query "$UNINSTALL_KEY" /s 2>/dev/null | tr -d '\r')
+check "MSI: without SITEVISIT, no machine policy is written" test -z "$(site_visit_policy)"
 
 play_game "$program_files" msi
 
@@ -242,6 +249,7 @@ later="$work/later.msi"
 msi_dir="$build/packaging/windows/msi"
 sed "s/Version=\"$msi_version\"/Version=\"$later_version\"/" "$msi_dir/tessaline.wxs" >"$msi_dir/later.wxs"
 (cd "$msi_dir" && wixl -a x64 -o "$later" later.wxs files.wxs) 2>/dev/null
+python3 "$root/packaging/windows/msi-policy.py" "$later" SiteVisitPolicy SITEVISIT 0
 rm -f "$msi_dir/later.wxs"
 check "MSI: the later version $later_version is built" test -f "$later"
 check "MSI: the later version installs over this one" msiexec_quiet /i "$later"
@@ -260,6 +268,14 @@ check "MSI: removal leaves no shortcut" test -z "$(shortcuts)"
 check "MSI: removal leaves no uninstall entry" test -z "$(installed_versions)"
 check "MSI: removal leaves no Quelmark registry key" \
     sh -c "! WINEPREFIX='$WINEPREFIX' wine reg query 'HKLM\\Software\\Quelmark' >/dev/null 2>&1"
+
+# ---- the machine policy: SITEVISIT=0 writes SiteVisit = 0, removal takes it away ----
+check "MSI: installing with SITEVISIT=0 succeeds" msiexec_quiet /i "$msi" SITEVISIT=0
+check "MSI: SITEVISIT=0 writes $POLICY_KEY SiteVisit, a DWORD of 0" \
+    test "$(site_visit_policy)" = "REG_DWORD 0x0"
+check "MSI: silent removal after SITEVISIT=0 succeeds" msiexec_quiet /x "$msi"
+check "MSI: removal takes the machine policy away" test -z "$(site_visit_policy)"
+check "MSI: removal leaves no folder after SITEVISIT=0" test ! -e "$program_files"
 
 echo "windows: $failed failed"
 exit "$failed"
