@@ -15,6 +15,7 @@
 #   game_check_sounds SOUNDS_DIR    the sound after each drop, told apart by its length
 #   game_stop                       ends the recorder (for the caller's clean-up)
 #   game_find_box TITLE TIMEOUT_S   the visible window shown titled exactly TITLE: $game_box
+#   game_answer_box                 Return to that box
 #   game_play_to_end                every name still in the pool placed by clicks; the box
 #                                   titled exactly SUCCESS comes, is dismissed with Return, and
 #                                   the board is dealt again
@@ -203,6 +204,13 @@ game_find_box() {
     return 1
 }
 
+# Return to the box found: focused first (without a window manager the focus may never be
+# confirmed, so the wait for it is bounded).
+game_answer_box() {
+    timeout 5 xdotool windowfocus --sync "$game_box" 2>/dev/null
+    xdotool key --clearmodifiers Return 2>/dev/null
+}
+
 game_box_gone() {
     for _ in $(seq 50); do
         xdotool getwindowname "$game_box" >/dev/null 2>&1 || return 0
@@ -232,7 +240,7 @@ game_play_to_end() {
         return
     fi
     pass "a whole game by clicks: the completion box is titled exactly SUCCESS"
-    xdotool windowfocus --sync "$game_box" key --clearmodifiers Return 2>/dev/null
+    game_answer_box
     check "the completion box is dismissed with Return" game_box_gone SUCCESS
     sleep 0.5
     game_shot dealt
