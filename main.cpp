@@ -18,8 +18,9 @@ int main(int argc, char *argv[]) {
     fonts.wait();
     quiz::QuizWindow window;
     shell::QtServices qt(window.widget());
-    quiz::Form1 form1(window.design(), {qt.appFolder, qt.messageBoxes, qt.player, qt.files,
-                                        qt.clock, qt.random, qt.launcher, qt.skin, qt.cursors});
+    quiz::Form1 form1(window.design(),
+                      {qt.appFolder, qt.messageBoxes, qt.player, qt.files, qt.clock, qt.random,
+                       qt.launcher, qt.skin, qt.cursors, qt.policy});
     window.connectHandlers(form1);
     // Opt-in for bench/startup.sh: prints when the first frame is painted, on the clock that
     // the script read when it started the process. Changes nothing else.

@@ -57,8 +57,9 @@ int main(int argc, char *argv[]) {
     mark("QApplication built");
     quiz::QuizWindow window;
     shell::QtServices qt(window.widget());
-    quiz::Form1 form1(window.design(), {qt.appFolder, qt.messageBoxes, qt.player, qt.files,
-                                        qt.clock, qt.random, qt.launcher, qt.skin, qt.cursors});
+    quiz::Form1 form1(window.design(),
+                      {qt.appFolder, qt.messageBoxes, qt.player, qt.files, qt.clock, qt.random,
+                       qt.launcher, qt.skin, qt.cursors, qt.policy});
     window.connectHandlers(form1);
     mark("QuizWindow built");
     QObject::connect(&window.widget(), &mapdata::FormWidget::firstFramePainted, &app, [&app] {

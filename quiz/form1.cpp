@@ -76,7 +76,8 @@ void Form1::Form_Load() {
     trap.step(108, [&] { form.setIcon(mapdata::applicationIconPicture()); });
     trap.step(108, [&] { shell::SetAppTitle(); });
     trap.step(110, [&] {
-        shell::OccasionalSiteVisit(m_services.clock, m_services.random, m_services.launcher);
+        shell::OccasionalSiteVisit(m_services.clock, m_services.random, m_services.launcher,
+                                   m_services.policy);
     });
     trap.step(128, [&] { form.setBackColor(mapdata::kColorWhite); });
     trap.step(130, [&] { placedCount = 0; });

@@ -42,6 +42,7 @@ struct Form1Services {
     shell::Launcher &launcher;
     shell::DispatchObject &SkinFramework1;
     shell::CursorLoader &cursors;
+    const shell::MachinePolicy &policy;
 };
 
 // The quiz window's handlers. All state is the window's: its controls and placedCount.

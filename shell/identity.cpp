@@ -19,11 +19,13 @@ QString appTitleFor(const QString &productName) {
     return title.left(kAppTitleMaxChars);
 }
 
+// The title is the application name, which the window system and assistive tools read. It is
+// not made the display name as well: Qt appends a display name to every top-level window's
+// title that does not already end with it, and the message boxes must show theirs exactly.
 void SetAppTitle() {
     QCoreApplication::setApplicationName(appTitleFor(QString::fromLatin1(kProductName)));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisationName));
-    QGuiApplication::setApplicationDisplayName(appTitleFor(QString::fromLatin1(kProductName)));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryName));
 }
 

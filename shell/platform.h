@@ -29,6 +29,15 @@ public:
     virtual bool openWebAddress(const QString &address) = 0;
 };
 
+// What the machine's administrator decided for every user of the program, read from the
+// system-wide settings only and never written.
+class MachinePolicy {
+public:
+    virtual ~MachinePolicy() = default;
+    // False when the administrator turned the start-up home-page visit off.
+    virtual bool siteVisitAllowed() const = 0;
+};
+
 // The first bytes of a file, and whether the file goes on past them.
 struct FileHead {
     QByteArray bytes;

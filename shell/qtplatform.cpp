@@ -1,9 +1,11 @@
 #include "shell/qtplatform.h"
 
 #include "shell/regularfile.h"
+#include "shell/version.h"
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QTime>
 
 #include <string>
@@ -16,7 +18,10 @@ namespace shell {
 
 namespace {
 constexpr double kMillisecondsPerSecond = 1000.0;
-}
+const char *const kPoliciesKey = "Policies";
+const char *const kSiteVisitValue = "SiteVisit";
+constexpr int kSiteVisitNever = 0;
+} // namespace
 
 double QtClock::secondsSinceMidnight() const {
     return QTime::currentTime().msecsSinceStartOfDay() / kMillisecondsPerSecond;
@@ -43,6 +48,22 @@ bool QtLauncher::openWebAddress(const QString &address) {
 #else
     return QProcess::startDetached(QStringLiteral("xdg-open"), {address});
 #endif
+}
+
+bool QtMachinePolicy::siteVisitAllowed() const {
+#if defined(Q_OS_WIN)
+    // Part of a registry path, where "/" would be a character of the key's name.
+    const QLatin1Char separator('\\');
+#else
+    const QLatin1Char separator('/');
+#endif
+    const QSettings policy(QSettings::NativeFormat, QSettings::SystemScope,
+                           QLatin1String(kPoliciesKey) + separator +
+                               QLatin1String(kOrganisationName),
+                           QLatin1String(kProductName));
+    bool isNumber = false;
+    const int siteVisit = policy.value(QLatin1String(kSiteVisitValue)).toInt(&isNumber);
+    return !(isNumber && siteVisit == kSiteVisitNever);
 }
 
 bool QtFileSystem::hasModificationTime(const QString &path) const {

@@ -53,6 +53,7 @@ public:
     QtClock clock;
     BasicRandom random;
     QtLauncher launcher;
+    QtMachinePolicy policy;
     SkinFramework skin;
     CursorFileLoader cursors;
 

@@ -19,10 +19,12 @@ int siteVisitDraw(float uniform) {
     return int(std::floor(uniform * kSiteVisitDrawRange)) + 1;
 }
 
-void OccasionalSiteVisit(const Clock &clock, RandomSource &random, Launcher &launcher) {
+void OccasionalSiteVisit(const Clock &clock, RandomSource &random, Launcher &launcher,
+                         const MachinePolicy &policy) {
     random.randomize(float(clock.secondsSinceMidnight()));
     const int n = siteVisitDraw(random.next());
-    if (n != kSiteVisitNumber)
+    // The policy is read only when it matters: one start in a hundred.
+    if (n != kSiteVisitNumber || !policy.siteVisitAllowed())
         return;
     if (!launcher.openWebAddress(QString::fromLatin1(kHomePageAddress)))
         throw mapdata::Failure::fileNotFound();

@@ -11,8 +11,10 @@ constexpr int kSiteVisitDrawRange = 100;
 constexpr int kSiteVisitNumber = 7;
 
 // The start-up draw: seeded from the time of day, one draw, and now and then the
-// maker's home page. A launcher that cannot start raises a failure.
-void OccasionalSiteVisit(const Clock &clock, RandomSource &random, Launcher &launcher);
+// maker's home page, unless the machine's policy forbids the visit. A launcher that cannot
+// start raises a failure.
+void OccasionalSiteVisit(const Clock &clock, RandomSource &random, Launcher &launcher,
+                         const MachinePolicy &policy);
 int siteVisitDraw(float uniform);
 
 // A small linear congruential generator of 24 bits, seeded from a single-precision

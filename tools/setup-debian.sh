@@ -18,20 +18,23 @@ packages=(
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
        sox xdotool x11-utils libx11-dev
        tesseract-ocr tesseract-ocr-eng lintian appstream desktop-file-utils
-       orca speech-dispatcher at-spi2-core dbus-daemon dbus-bin bsdutils)
+       orca speech-dispatcher at-spi2-core dbus-daemon dbus-bin bsdutils
+       # qemu-user emulates narrower processors for the pixel tests.
+       qemu-user)
 
 # The Windows cross-build and its checks under Wine, asked for with --windows: MinGW-w64,
 # the host Qt tools the Windows Qt build runs (shader baker included), GoogleTest's source,
 # Wine, and what the checks drive it with. Wine's Media Foundation resampler, which Qt's
 # Windows audio output goes through, runs on GStreamer's base plugins.
-# wixl makes the MSI installer; msitools reads it back and tesseract reads the window in
-# the checks.
+# wixl makes the MSI installer; msitools finishes it and reads it back and tesseract reads
+# the window in the checks. osslsigncode signs the executable and the MSI when given a
+# certificate; openssl makes the checks' throwaway one.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build dpkg-dev
          qt6-shadertools-dev qt6-shader-baker googletest
          wine wine64 python3 patch xvfb xauth xdotool x11-utils imagemagick icoutils zip unzip
          pulseaudio pulseaudio-utils sox
          gstreamer1.0-plugins-base
-         wixl msitools tesseract-ocr tesseract-ocr-eng)
+         wixl msitools tesseract-ocr tesseract-ocr-eng osslsigncode openssl)
 
 for option in "$@"; do
     case "$option" in

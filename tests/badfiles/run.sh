@@ -114,8 +114,15 @@ add_case "x/o.cjs:url-fifo" "mkfifo \"\$1/x/pipe.png\"; skin_naming \"\$1\" pipe
 add_case "x/o.cjs:url-dev-zero" "ln -s /dev/zero \"\$1/x/zero.png\"; skin_naming \"\$1\" zero.png" 1
 add_case "x/o.cjs:url-outside" "skin_naming \"\$1\" ../items.txt" 1
 
-# Window ids of the program's windows with a title matching a pattern.
-windows_named() { xdotool search --all --pid "$1" --onlyvisible --name "$2" 2>/dev/null; }
+# Window ids of the program's windows whose shown title matches a pattern. The shown title
+# (_NET_WM_NAME) is checked as well as the plain one that search matches, as the platform may
+# lengthen it ("Application Error — Tessaline").
+windows_named() {
+    local w
+    for w in $(xdotool search --all --pid "$1" --onlyvisible --name "$2" 2>/dev/null); do
+        xdotool getwindowname "$w" 2>/dev/null | grep -qE -- "$2" && echo "$w"
+    done
+}
 
 # Answers the error boxes of process $1 until none comes for a while or time $2 passes;
 # prints how many it answered.

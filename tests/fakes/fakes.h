@@ -124,6 +124,17 @@ public:
     bool succeeds = true;
 };
 
+// A machine policy as a test sets it; counts how often it is read.
+class FakeMachinePolicy : public shell::MachinePolicy {
+public:
+    bool siteVisitAllowed() const override {
+        ++reads;
+        return allowsSiteVisit;
+    }
+    bool allowsSiteVisit = true;
+    mutable int reads = 0;
+};
+
 // Remembers the paths it is asked for; gives a small picture, or fails when told to.
 class RecordingCursorLoader : public shell::CursorLoader {
 public:

@@ -3,8 +3,8 @@
 #include "fakes/fakes.h"
 #include "quiz/form1.h"
 #include "quiz/quizwindow.h"
-#include "shell/startupdraw.h"
 #include "shell/qtplatform.h"
+#include "shell/startupdraw.h"
 
 #include <QFile>
 
@@ -26,7 +26,8 @@ struct FakeServices {
     quiz::Form1Services services() { return servicesOn(files, QString::fromLatin1(kFolder)); }
     // The same fakes around another file system and application folder.
     quiz::Form1Services servicesOn(shell::FileSystem &fileSystem, const QString &appFolder) {
-        return {appFolder, boxes, sounds, fileSystem, clock, random, launcher, skin, cursors};
+        return {appFolder, boxes,    sounds, fileSystem, clock,
+                random,    launcher, skin,   cursors,    policy};
     }
 
     RecordingMessageBoxes boxes;
@@ -37,13 +38,14 @@ struct FakeServices {
     RecordingLauncher launcher;
     RecordingSkin skin;
     RecordingCursorLoader cursors;
+    FakeMachinePolicy policy;
 };
 
 // The real files, clock, random source and cursor reader, with recording fakes for what would
 // show a box, play a sound, start a browser or skin the window.
 struct OnRealFiles {
     quiz::Form1Services services(const QString &appFolder) {
-        return {appFolder, boxes, sounds, files, clock, random, launcher, skin, cursors};
+        return {appFolder, boxes, sounds, files, clock, random, launcher, skin, cursors, policy};
     }
 
     RecordingMessageBoxes boxes;
@@ -54,6 +56,7 @@ struct OnRealFiles {
     RecordingLauncher launcher;
     RecordingSkin skin;
     shell::CursorFileLoader cursors;
+    FakeMachinePolicy policy;
 };
 
 // The quiz window with its handlers, on whatever services a test gives it.

@@ -14,6 +14,11 @@
 #                                   kills it; TESSALINE_STACK_ON_HANG=1 prints its stacks first)
 #   game_check_sounds SOUNDS_DIR    the sound after each drop, told apart by its length
 #   game_stop                       ends the recorder (for the caller's clean-up)
+#   game_find_box TITLE TIMEOUT_S   the visible window shown titled exactly TITLE: $game_box
+#   game_answer_box                 Return to that box
+#   game_play_to_end                every name still in the pool placed by clicks; the box
+#                                   titled exactly SUCCESS comes, is dismissed with Return, and
+#                                   the board is dealt again
 #
 # Before sourcing, set root (the source tree) and work (a private folder of the caller's).
 # TESSALINE_SHOTS=folder keeps the screenshots and the recording, to look at when a check fails.
@@ -178,4 +183,72 @@ game_check_sounds() {
     check "each drop's own sound is heard: wrong, correct, correct" "${heard[@]}"
     quietly() { "$@" >/dev/null; }
     check "each drop's sound is heard to its end" quietly "${heard[@]}" --whole
+}
+
+# The title a window shows: the window system's own name of it (_NET_WM_NAME where set), which
+# may be longer than the title the program gave its window.
+game_find_box() {
+    local title="$1" tenths=$(($2 * 10)) w shown
+    game_box="" game_box_seen=""
+    for _ in $(seq "$tenths"); do
+        for w in $(xdotool search --onlyvisible --name "$title" 2>/dev/null); do
+            shown="$(xdotool getwindowname "$w" 2>/dev/null)"
+            if [[ "$shown" == "$title" ]]; then
+                game_box="$w"
+                return 0
+            fi
+            game_box_seen="$shown"
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Return to the box found: focused first (without a window manager the focus may never be
+# confirmed, so the wait for it is bounded).
+game_answer_box() {
+    timeout 5 xdotool windowfocus --sync "$game_box" 2>/dev/null
+    xdotool key --clearmodifiers Return 2>/dev/null
+}
+
+game_box_gone() {
+    for _ in $(seq 50); do
+        xdotool getwindowname "$game_box" >/dev/null 2>&1 || return 0
+        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$game_box" || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The rest of the game by clicks: a click on each pool name and then on its place on the map
+# (tests/lib/click-places.py). A placed name's pool place is empty, so both of its clicks
+# change nothing. After the last name the completion box must come, titled exactly SUCCESS.
+readonly GAME_BOX_TIMEOUT_S=20
+game_play_to_end() {
+    local places px py mx my
+    places="$(python3 "$root/tests/lib/click-places.py" "$root")" || {
+        fail "the click places of a whole game"
+        return
+    }
+    xdotool mousemove $((X + 500)) $((Y + 690)) sleep 0.2 # off every name first
+    while read -r px py mx my _; do
+        xdotool mousemove $((X + px)) $((Y + py)) click 1 sleep 0.1 \
+            mousemove $((X + mx)) $((Y + my)) click 1 sleep 0.1
+    done <<<"$places"
+    if ! game_find_box SUCCESS "$GAME_BOX_TIMEOUT_S"; then
+        fail "a whole game by clicks: the completion box is titled exactly SUCCESS (${game_box_seen:-no box})"
+        return
+    fi
+    pass "a whole game by clicks: the completion box is titled exactly SUCCESS"
+    game_answer_box
+    check "the completion box is dismissed with Return" game_box_gone SUCCESS
+    sleep 0.5
+    game_shot dealt
+    # shellcheck disable=SC2086
+    {
+        check "after the completion box the board is dealt again: Peru is back in the pool" \
+            game_holds "$(game_white_share dealt $GAME_PERU_TEXT) > 0.1"
+        check "after the completion box the map shows no name" \
+            test "$(game_changed_pixels start dealt $GAME_PERU_PLACE)" -eq 0
+    }
 }

@@ -110,8 +110,9 @@ protected:
             m_skin = std::make_unique<shell::SkinFramework>(&m_window->widget(),
                                                             m_window->design().form.hWnd());
             m_form1 = std::make_unique<quiz::Form1>(
-                m_window->design(), quiz::Form1Services{dir.path(), boxes, sounds, files, clock,
-                                                        random, launcher, *m_skin, cursors});
+                m_window->design(),
+                quiz::Form1Services{dir.path(), boxes, sounds, files, clock, random, launcher,
+                                    *m_skin, cursors, policy});
             m_window->connectHandlers(*m_form1);
         }
         return *m_window;
@@ -130,6 +131,7 @@ protected:
     fakes::RecordingLauncher launcher;
     shell::QtFileSystem files;
     shell::CursorFileLoader cursors;
+    fakes::FakeMachinePolicy policy;
 
 private:
     std::unique_ptr<quiz::QuizWindow> m_window;

@@ -7,10 +7,11 @@ using namespace shell;
 
 class SiteVisit : public ::testing::Test {
 protected:
-    void run() { OccasionalSiteVisit(clock, random, launcher); }
+    void run() { OccasionalSiteVisit(clock, random, launcher, policy); }
     fakes::FakeClock clock;
     fakes::ScriptedRandom random;
     fakes::RecordingLauncher launcher;
+    fakes::FakeMachinePolicy policy;
 };
 
 TEST_F(SiteVisit, DrawOfSevenOpensTheHomePageOnce) {
@@ -18,6 +19,15 @@ TEST_F(SiteVisit, DrawOfSevenOpensTheHomePageOnce) {
     run();
     EXPECT_EQ(launcher.opened, QStringList{QStringLiteral("https://www.quelmark.example/")});
     EXPECT_EQ(random.draws, 1);
+}
+
+TEST_F(SiteVisit, AMachinePolicyOfNeverOpensNothingEvenOnASeven) {
+    policy.allowsSiteVisit = false;
+    random.value = 0.065f;
+    run();
+    EXPECT_TRUE(launcher.opened.isEmpty());
+    EXPECT_EQ(policy.reads, 1);
+    EXPECT_EQ(random.draws, 1) << "the draw is made as without a policy";
 }
 
 TEST_F(SiteVisit, EveryOtherDrawOpensNothing) {

@@ -2,9 +2,10 @@
 # Checks the Windows build under Wine, in a private X server with a private PulseAudio null
 # sink: the executable's resources, the unit tests, the zip and the MSI with the notices
 # beside the program, a played game of the real program from the unpacked zip and from the
-# installed MSI (one wrong drop, one right drop, their sounds, a drop by keyboard, then
-# Exit), and the MSI's
-# repeat install, upgrade, refused downgrade and silent removal.
+# installed MSI (one wrong drop, one right drop, their sounds, a drop by keyboard, from the zip
+# the rest of the game by clicks to the box titled exactly SUCCESS, then Exit), an error box
+# titled exactly Application Error, and the MSI's repeat install, upgrade, refused downgrade
+# and silent removal.
 #
 #   tests/windows/run.sh BUILD_DIR        (as made by tools/windows/build.sh)
 #
@@ -133,11 +134,13 @@ check "MSI: the same files as the zip" \
          "$(find "$folder" -type f -printf '%f\n' | sort | tr '\n' ' ')"
 
 # ---- a played game ----
-# play_game FOLDER LABEL: starts FOLDER/Tessaline.exe from its folder, plays two drops by
-# dragging and one by keyboard, checks what is seen, every text of the window and what is
-# heard, and ends it with Exit. Each game keeps its captures in a folder of its own.
+# play_game FOLDER LABEL [to-end]: starts FOLDER/Tessaline.exe from its folder, plays two
+# drops by dragging and one by keyboard, checks what is seen, every text of the window and
+# what is heard; with to-end, plays the rest of the game by clicks to the box titled exactly
+# SUCCESS and dismisses it; and ends it with Exit. Each game keeps its captures in a folder of
+# its own.
 play_game() {
-    local from="$1" label="$2" work
+    local from="$1" label="$2" to_end="${3:-}" work
     work="$base_work/$label"
     mkdir -p "$work"
     echo "---- a played game from the $label"
@@ -164,13 +167,42 @@ play_game() {
     check "$label: every text reads right after the drops, Peru on the map" \
         python3 "$root/tests/lib/read-window.py" "$work/right.png" --origin 0,0 --placed Peru \
         --items "$from/items.txt"
+    if [[ "$to_end" == to-end ]]; then
+        game_stop # the recording holds the three drops' sounds
+        game_play_to_end
+    fi
     game_exit "$program" "$EXIT_TIMEOUT_S"
     program=""
     game_check_sounds "$root/assets/sounds"
 }
 base_work="$work"
 
-play_game "$folder" zip
+play_game "$folder" zip to-end
+
+# ---- an error box: its window is titled exactly "Application Error" ----
+# Without items.txt the load reports the file missing, after the application title is set.
+mkdir -p "$work/no-items"
+cp -r "$folder/." "$work/no-items/"
+rm "$work/no-items/items.txt"
+(cd "$work/no-items" && exec wine Tessaline.exe) &
+program=$!
+if game_find_box "Application Error" "$WINDOW_TIMEOUT_S"; then
+    pass "no items.txt: the error box is titled exactly Application Error"
+    game_answer_box
+    if game_find_window "$WINDOW_TIMEOUT_S"; then
+        pass "no items.txt: after the error box the window opens"
+        game_exit "$program" "$EXIT_TIMEOUT_S"
+    else
+        fail "no items.txt: after the error box the window opens"
+    fi
+else
+    fail "no items.txt: the error box is titled exactly Application Error (${game_box_seen:-no box})"
+fi
+if [[ -n "$program" ]] && kill -0 "$program" 2>/dev/null; then
+    kill "$program" 2>/dev/null
+    wait "$program" 2>/dev/null
+fi
+program=""
 
 # ---- the MSI under Wine: install, play, repeat, upgrade, downgrade, removal ----
 program_files="$WINEPREFIX/drive_c/Program Files/Tessaline"
@@ -186,6 +218,12 @@ installed_versions() {
              END { if (named) print version }'
 }
 shortcuts() { find "${start_menus[@]}" -name 'Tessaline.lnk' 2>/dev/null; }
+# The machine policy's SiteVisit value as "TYPE DATA", or nothing when there is none.
+readonly POLICY_KEY='HKLM\SOFTWARE\Policies\Quelmark\Tessaline'
+site_visit_policy() {
+    wine reg query "$POLICY_KEY" /v SiteVisit 2>/dev/null | tr -d '\r' |
+        awk '$1 == "SiteVisit" { print $2, $3 }'
+}
 msiexec_quiet() { wine msiexec "$@" /qn >/dev/null 2>&1; }
 
 check "MSI: silent install succeeds" msiexec_quiet /i "$msi"
@@ -198,6 +236,7 @@ check "MSI: a Start-menu shortcut Tessaline.lnk" test -n "$(shortcuts)"
 check "MSI: an uninstall entry Tessaline $msi_version" test "$(installed_versions)" = "$msi_version"
 check "MSI: the uninstall entry names Quelmark" \
     grep -q 'Publisher .*Quelmark' <(wine reg query "$UNINSTALL_KEY" /s 2>/dev/null | tr -d '\r')
+check "MSI: without SITEVISIT, no machine policy is written" test -z "$(site_visit_policy)"
 
 play_game "$program_files" msi
 
@@ -210,6 +249,7 @@ later="$work/later.msi"
 msi_dir="$build/packaging/windows/msi"
 sed "s/Version=\"$msi_version\"/Version=\"$later_version\"/" "$msi_dir/tessaline.wxs" >"$msi_dir/later.wxs"
 (cd "$msi_dir" && wixl -a x64 -o "$later" later.wxs files.wxs) 2>/dev/null
+python3 "$root/packaging/windows/msi-policy.py" "$later" SiteVisitPolicy SITEVISIT 0
 rm -f "$msi_dir/later.wxs"
 check "MSI: the later version $later_version is built" test -f "$later"
 check "MSI: the later version installs over this one" msiexec_quiet /i "$later"
@@ -228,6 +268,14 @@ check "MSI: removal leaves no shortcut" test -z "$(shortcuts)"
 check "MSI: removal leaves no uninstall entry" test -z "$(installed_versions)"
 check "MSI: removal leaves no Quelmark registry key" \
     sh -c "! WINEPREFIX='$WINEPREFIX' wine reg query 'HKLM\\Software\\Quelmark' >/dev/null 2>&1"
+
+# ---- the machine policy: SITEVISIT=0 writes SiteVisit = 0, removal takes it away ----
+check "MSI: installing with SITEVISIT=0 succeeds" msiexec_quiet /i "$msi" SITEVISIT=0
+check "MSI: SITEVISIT=0 writes $POLICY_KEY SiteVisit, a DWORD of 0" \
+    test "$(site_visit_policy)" = "REG_DWORD 0x0"
+check "MSI: silent removal after SITEVISIT=0 succeeds" msiexec_quiet /x "$msi"
+check "MSI: removal takes the machine policy away" test -z "$(site_visit_policy)"
+check "MSI: removal leaves no folder after SITEVISIT=0" test ! -e "$program_files"
 
 echo "windows: $failed failed"
 exit "$failed"

@@ -30,9 +30,8 @@ const QUIZ = {
   'Uruguay': 'Uruguay',
   'Venezuela': 'Venezuela',
 };
-// French Guiana is a part of France's MultiPolygon; the quiz calls it
-// "French Guinea".
-const FRENCH_GUIANA = 'French Guinea';
+// French Guiana is a part of France's MultiPolygon.
+const FRENCH_GUIANA = 'French Guiana';
 const inGuianaBox = (lon, lat) => lon > -60 && lon < -50 && lat > 0 && lat < 10;
 
 const DEG = Math.PI / 180;

@@ -7,6 +7,11 @@
 #
 # Writes <build-folder>/Tessaline-<version>-win64.zip and .msi. The Qt cache is the folder
 # tools/windows/build-qt.sh uses ($TESSALINE_QT_WINDOWS, else its fixed default).
+#
+# Signing: with TESSALINE_SIGN_PKCS12 (a PKCS#12 file: certificate and private key) and
+# TESSALINE_SIGN_PASSWORD (its password) in the environment, Tessaline.exe (in both packages)
+# and the MSI are signed with osslsigncode (tools/windows/sign.sh, which also takes an optional
+# TESSALINE_SIGN_TIMESTAMP_URL); without them both stay unsigned.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$(mkdir -p "${1:-build-windows}" && cd "${1:-build-windows}" && pwd)"
@@ -14,6 +19,15 @@ qt="${TESSALINE_QT_WINDOWS:-/var/cache/tessaline/qt6-windows}"
 export TESSALINE_QT_WINDOWS="$qt"
 
 "$root/tools/setup-debian.sh" --windows
+if [[ -n "${TESSALINE_SIGN_PKCS12:-}" && ! -r "$TESSALINE_SIGN_PKCS12" ]]; then
+    echo "build.sh: cannot read the signing certificate $TESSALINE_SIGN_PKCS12" >&2
+    exit 1
+fi
+if [[ -n "${TESSALINE_SIGN_PKCS12:-}" ]]; then
+    # The packaging step runs in the build folder.
+    TESSALINE_SIGN_PKCS12="$(realpath "$TESSALINE_SIGN_PKCS12")"
+    export TESSALINE_SIGN_PKCS12
+fi
 "$root/tools/windows/build-qt.sh" "$qt"
 
 # The build runs its picture packer under Wine; one prefix serves the whole build.

@@ -38,9 +38,9 @@ TEST(BuiltInPictures, ShowTheSamePixelsAsTheirPngSources) {
         ASSERT_FALSE(source.isNull()) << name;
         const QImage picture = builtIn();
         ASSERT_EQ(picture.size(), source.size()) << name;
-        EXPECT_EQ(picture.convertToFormat(QImage::Format_ARGB32),
-                  source.convertToFormat(QImage::Format_ARGB32))
-            << name;
+        // Compared as the window paints them. Taking a premultiplied picture back to ARGB32
+        // loses translucent pixels' low bits, and how it rounds them is the processor's.
+        EXPECT_EQ(picture, source.convertToFormat(picture.format())) << name;
     }
 }
 
@@ -55,8 +55,7 @@ TEST(RawPicture, RoundTripsOpaqueAndTranslucentPictures) {
         const QImage back = decode(raw);
         ASSERT_FALSE(back.isNull());
         EXPECT_EQ(back.hasAlphaChannel(), image.hasAlphaChannel());
-        EXPECT_EQ(back.convertToFormat(QImage::Format_ARGB32),
-                  image.convertToFormat(QImage::Format_ARGB32));
+        EXPECT_EQ(back, image.convertToFormat(back.format()));
     }
 }
 
