@@ -107,7 +107,8 @@ def build_tree(build):
     return result.returncode == 0, result.stdout + result.stderr
 
 
-FAILED_LINE = re.compile(r"^\s*\d+ - (\S+) \((.+)\)\s*$")
+# "  12 - Suite.Name (Failed)"; a parameterised case's name is followed by its parameter.
+FAILED_LINE = re.compile(r"^\s*\d+ - (\S+).* \(([^()]+)\)\s*$")
 
 
 def failing_tests(build):
