@@ -15,13 +15,6 @@ using namespace mapdata;
 
 namespace {
 
-std::map<QString, int> zoneCountByTag() {
-    std::map<QString, int> counts;
-    for (const ZoneRecord &zone : kZoneTable)
-        ++counts[QString::fromLatin1(zone.tag)];
-    return counts;
-}
-
 QString tagOfName(const QString &name) {
     for (const ZoneRecord &zone : kZoneTable)
         if (QString::fromLatin1(zone.tag).split(QLatin1Char(',')).contains(name))
@@ -44,28 +37,6 @@ TwipsRect intersection(const TwipsRect &a, const TwipsRect &b) {
 }
 
 } // namespace
-
-TEST(ZoneTable, HasSeventeenTagsWithTheirZoneCounts) {
-    const std::map<QString, int> expected = {{"Brazil,Brasilia", 11},
-                                             {"French Guinea", 1},
-                                             {"Guyana", 1},
-                                             {"Suriname", 1},
-                                             {"Venezuela,Caracas", 3},
-                                             {"Colombia,Bogota", 4},
-                                             {"Ecuador,Quito", 2},
-                                             {"Peru,Lima", 7},
-                                             {"Bolivia,La Paz,Sucre", 4},
-                                             {"Paraguay,Asuncion", 3},
-                                             {"Uruguay,Montevideo", 1},
-                                             {"Argentina,Buenos Aires", 8},
-                                             {"Chile,Santiago", 6},
-                                             {"Caribbean Sea", 2},
-                                             {"South Pacific Ocean", 1},
-                                             {"North Atlantic Ocean", 2},
-                                             {"South Atlantic Ocean", 4}};
-    EXPECT_EQ(kZoneTable.size(), 61u);
-    EXPECT_EQ(zoneCountByTag(), expected);
-}
 
 TEST(ZoneTable, ZonesOfOneTagAreContiguousInIndexOrder) {
     std::set<QString> finished;
