@@ -118,7 +118,7 @@ TEST(FileHead, EachKindOfFileIsReadUpToTheLimitOrRefusedWithoutWaiting) {
         if (path.isEmpty() && kind.result != FileHeadResult::Missing)
             continue;
         fakes::Watchdog watchdog(kind.name);
-        const RegularFileHead head = readRegularFileHead(path, kLimitBytes);
+        const FileHead head = readRegularFileHead(path, kLimitBytes);
         EXPECT_EQ(head.result, kind.result);
         EXPECT_EQ(head.bytes, kind.bytes);
         EXPECT_EQ(head.cut, kind.cut);
@@ -140,7 +140,7 @@ TEST(FileHead, AHugeSparseFileCostsOnlyTheLimit) {
     constexpr qint64 kMiB = 1 << 20;
     fakes::Watchdog watchdog("a 1 GiB sparse file");
     const long before = fakes::peakMemoryMiB();
-    const RegularFileHead head = readRegularFileHead(path, kMiB);
+    const FileHead head = readRegularFileHead(path, kMiB);
     EXPECT_LT(fakes::peakMemoryMiB() - before, kMaxGrowthMiB);
     EXPECT_EQ(head.result, FileHeadResult::Read);
     EXPECT_EQ(head.bytes.size(), kMiB);
