@@ -30,7 +30,7 @@ check() {
 game_recorder="" game_win=""
 
 game_record() {
-    python3 "$root/bench/sound/latency.py" record "$1.monitor" "$work/capture" &
+    python3 "$root/tools/sounds/capture.py" record "$1.monitor" "$work/capture" &
     game_recorder=$!
 }
 
