@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/droppoints.h"
 #include "fakes/fakeservices.h"
 #include "mapdata/design/zonetable.h"
 #include "mapdata/toolkit/focusspot.h"
@@ -40,24 +41,10 @@ protected:
     mapdata::QuizWindowDesign &design() { return window->design(); }
     mapdata::FormWidget &widget() { return window->widget(); }
 
-    // The pixel where a drop of pool name item lands on a zone that accepts it (or, with
-    // right false, refuses it): the place point of the first such zone that a mouse event
-    // there reaches.
     std::optional<QPoint> dropPoint(int item, bool right = true) {
-        const QString tag = design().labels(item).tag();
-        for (int z = 0; z < places->count(); ++z) {
-            const mapdata::Control &zone = design().piccoor(z);
-            if (quiz::isDropAccepted(zone.tag(), tag) != right || places->frontPart(z).isEmpty())
-                continue;
-            const QPoint pixel = mapdata::twipsToPixels(places->placePoint(z)).toPoint();
-            if (design().form.hitTest(mapdata::pixelsToTwips(pixel)) == &zone)
-                return pixel;
-        }
-        return std::nullopt;
+        return fakes::dropPixel(design(), *places, item, right);
     }
-    QPoint poolPoint(int item) {
-        return design().labels(item).rect().toPixels().center().toPoint();
-    }
+    QPoint poolPoint(int item) { return fakes::poolPixel(design(), item); }
 
     // Presses on a pool name, moves across the pool and releases at a window pixel.
     void drag(int item, QPoint to) {
