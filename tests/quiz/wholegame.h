@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 enum class WayOfPlay { Drag, Click, Keys };
