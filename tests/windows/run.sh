@@ -67,9 +67,9 @@ check "unit tests under Wine" \
 # Offscreen under Wine finds no fonts, so the name-fit test skips there; the fault it guards
 # against (a wider stand-in face cutting a name off) happened here. It runs again on the
 # Windows platform plugin, with the fonts Wine gives a program without Arial, and must pass,
-# not skip.
+# not skip. Wine hands no QT_* variable to a Windows program: the platform is an argument.
 fit_test() {
-    QT_QPA_PLATFORM=windows wine "$build/tests/quiz/test_quiz.exe" \
+    wine "$build/tests/quiz/test_quiz.exe" -platform windows \
         --gtest_filter='QuizWindowOnScreen.EveryNameFitsItsPoolLabelAndItsMapLabel' 2>&1 |
         tr -d '\r' | tee "$work/fit-test.txt" >/dev/null
     grep -q '^\[  PASSED  \] 1 test' "$work/fit-test.txt" || { cat "$work/fit-test.txt"; return 1; }
