@@ -1,7 +1,7 @@
 // Inner figures of the quiz window: the load handler, a full repaint at two screen
 // scales, a drag move and a drop, the last two through real mouse events.
+#include "fakes/droppoints.h"
 #include "fakes/fakeservices.h"
-#include "soak/boardpoints.h"
 
 #include <benchmark/benchmark.h>
 
@@ -131,15 +131,15 @@ BENCHMARK(BM_WidgetRepaint)->Unit(benchmark::kMicrosecond);
 void dragMove(benchmark::State &state, bool outline) {
     ShownBoard board;
     FormWidget &w = board.widget();
-    const std::optional<QPoint> start = soak::poolPixel(board.design(), 0);
-    const std::optional<QPoint> target =
-        soak::zonePixelFor(board.design(), board.design().labels(0).tag(), true);
-    if (!start || !target) {
+    const quiz::ZonePlaces places(board.design());
+    const QPoint start = fakes::poolPixel(board.design(), 0);
+    const std::optional<QPoint> target = fakes::dropPixel(board.design(), places, 0, true);
+    if (!target) {
         state.SkipWithError("no pick-up or drop point");
         return;
     }
-    QTest::mousePress(&w, Qt::LeftButton, {}, *start);
-    QTest::mouseMove(&w, *start + QPoint(2, 2));
+    QTest::mousePress(&w, Qt::LeftButton, {}, start);
+    QTest::mouseMove(&w, start + QPoint(2, 2));
     QTest::mouseMove(&w, *target);
     if (outline)
         board.design().labels(0).setDragIcon(QImage());
@@ -183,14 +183,15 @@ void drop(benchmark::State &state, bool correct) {
         QPoint to;
     };
     std::vector<Way> ways;
+    const quiz::ZonePlaces places(board.design());
     for (int i = 0; i < mapdata::kItemCount; ++i) {
-        const auto from = soak::poolPixel(board.design(), i);
-        const auto to = soak::zonePixelFor(board.design(), board.design().labels(i).tag(), correct);
-        if (!from || !to) {
+        const QPoint from = fakes::poolPixel(board.design(), i);
+        const std::optional<QPoint> to = fakes::dropPixel(board.design(), places, i, correct);
+        if (!to) {
             state.SkipWithError("no pick-up or drop point");
             return;
         }
-        ways.push_back({*from, *to});
+        ways.push_back({from, *to});
     }
     qint64 paints = 0;
     int item = 0;

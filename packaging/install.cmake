@@ -27,28 +27,6 @@ set(TESSALINE_DESCRIPTION_PARAGRAPHS
     "One window shows a political map of South America and a pool of 28 names: 13 countries, 11 capitals and 4 seas and oceans. Drag each name onto its place on the map."
     "A right name stays on the map in bold, with a sound, and a wrong one goes back to the pool with another. When all 28 are placed, the map is complete and the names are dealt again. There is no score and no timer, and nothing is saved."
 )
-# Lines of the .deb's description stay well under Debian's 80 columns.
-set(_wrap_columns 72)
-set(CPACK_PACKAGE_DESCRIPTION "")
-foreach(paragraph IN LISTS TESSALINE_DESCRIPTION_PARAGRAPHS)
-    if(NOT CPACK_PACKAGE_DESCRIPTION STREQUAL "")
-        string(APPEND CPACK_PACKAGE_DESCRIPTION "\n\n")
-    endif()
-    string(REPLACE " " ";" _words "${paragraph}")
-    set(_line "")
-    foreach(word IN LISTS _words)
-        string(LENGTH "${_line} ${word}" _length)
-        if(_line STREQUAL "")
-            set(_line "${word}")
-        elseif(_length GREATER _wrap_columns)
-            string(APPEND CPACK_PACKAGE_DESCRIPTION "${_line}\n")
-            set(_line "${word}")
-        else()
-            string(APPEND _line " ${word}")
-        endif()
-    endforeach()
-    string(APPEND CPACK_PACKAGE_DESCRIPTION "${_line}")
-endforeach()
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "${TESSALINE_PRODUCT_NAME}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
@@ -93,6 +71,20 @@ if(UNIX AND NOT APPLE)
     set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
     set(_linux_out "${PROJECT_BINARY_DIR}/packaging/linux")
 
+    # The .deb's description, its lines well under Debian's 80 columns: fold breaks each
+    # paragraph at the last blank before column 73 and the blank left at a line's end goes.
+    set(CPACK_PACKAGE_DESCRIPTION "")
+    foreach(paragraph IN LISTS TESSALINE_DESCRIPTION_PARAGRAPHS)
+        execute_process(COMMAND sh -c "printf '%s\\n' \"$1\" | fold -s -w 73 | sed 's/ $//'"
+                                sh "${paragraph}"
+                        OUTPUT_VARIABLE _wrapped OUTPUT_STRIP_TRAILING_WHITESPACE
+                        COMMAND_ERROR_IS_FATAL ANY)
+        if(NOT CPACK_PACKAGE_DESCRIPTION STREQUAL "")
+            string(APPEND CPACK_PACKAGE_DESCRIPTION "\n\n")
+        endif()
+        string(APPEND CPACK_PACKAGE_DESCRIPTION "${_wrapped}")
+    endforeach()
+
     install(CODE "
         set(_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
         file(MAKE_DIRECTORY \"\${_bin}\")
@@ -136,26 +128,9 @@ if(UNIX AND NOT APPLE)
     install(FILES "${_linux_out}/${TESSALINE_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
 
     # The changelog's date in the form Debian's changelog takes (RFC 5322, in English).
-    if(NOT TESSALINE_RELEASE_DATE MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
-        message(FATAL_ERROR "TESSALINE_RELEASE_DATE is not YYYY-MM-DD: ${TESSALINE_RELEASE_DATE}")
-    endif()
-    math(EXPR _year "${CMAKE_MATCH_1}")
-    math(EXPR _month "1${CMAKE_MATCH_2} - 100")
-    set(_day "${CMAKE_MATCH_3}")
-    # Day of the week by Sakamoto's method: 0 is Sunday.
-    set(_month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
-    math(EXPR _month_index "${_month} - 1")
-    list(GET _month_offsets ${_month_index} _offset)
-    set(_y ${_year})
-    if(_month LESS 3)
-        math(EXPR _y "${_y} - 1")
-    endif()
-    math(EXPR _weekday "(${_y} + ${_y} / 4 - ${_y} / 100 + ${_y} / 400 + ${_offset} + 1${_day} - 100) % 7")
-    set(_weekday_names Sun Mon Tue Wed Thu Fri Sat)
-    set(_month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-    list(GET _weekday_names ${_weekday} _weekday_name)
-    list(GET _month_names ${_month_index} _month_name)
-    set(TESSALINE_RELEASE_DATE_RFC2822 "${_weekday_name}, ${_day} ${_month_name} ${_year} 12:00:00 +0000")
+    execute_process(COMMAND env LC_ALL=C date -u -R -d "${TESSALINE_RELEASE_DATE} 12:00"
+                    OUTPUT_VARIABLE TESSALINE_RELEASE_DATE_RFC2822
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 
     # The changelog and the manual page, compressed as Debian wants them: at the highest level,
     # without name or time stamp, so that the same text gives the same bytes.
@@ -197,11 +172,4 @@ if(UNIX AND NOT APPLE)
     set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/linux/cpack-project.cmake")
 endif()
 
-if(WIN32)
-    # A zip that unpacks to one folder holding the executable and its files; Windows needs
-    # nothing else.
-    set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME "${TESSALINE_PRODUCT_NAME}-${TESSALINE_VERSION_TEXT}-win64")
-    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
-endif()
 include(CPack)

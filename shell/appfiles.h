@@ -6,8 +6,8 @@
 
 namespace shell {
 
-// The names appended to the application folder, written as the program has always
-// written them.
+// The names appended to the application folder, with backslashes where the application
+// folder's layout has folders; toPlatformSeparators makes them the platform's.
 extern const char *const kItemsFileName;    // "\items.txt"
 extern const char *const kCursorFileName;   // "\HAND-M.CUR"
 extern const char *const kSkinFileName;     // "\x\o.cjs"

@@ -26,8 +26,6 @@ public:
     ErrorTrap(mapdata::MessageBoxes &boxes, const QString &handler)
         : m_boxes(boxes), m_location(locationText(handler)) {}
 
-    int currentLine() const { return m_line; }
-
     // Runs one step; returns false when it failed (and was reported).
     template <typename Action> bool step(int line, Action &&action) {
         m_line = line;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "mapdata/files/filehead.h"
+
 #include <QString>
 
 namespace shell {
@@ -39,10 +40,7 @@ public:
 };
 
 // The first bytes of a file, and whether the file goes on past them.
-struct FileHead {
-    QByteArray bytes;
-    bool cut = false;
-};
+using FileHead = mapdata::FileHead;
 
 // The file services the program uses itself.
 class FileSystem {

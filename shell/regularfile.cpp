@@ -17,9 +17,9 @@ bool isRegularFile(const QString &path) {
 
 FileHead readRegularFile(const QString &path, qsizetype maxBytes) {
     // The media player reads its files the same way; one reader serves both.
-    mapdata::RegularFileHead head = mapdata::readRegularFileHead(path, maxBytes);
+    FileHead head = mapdata::readRegularFileHead(path, maxBytes);
     switch (head.result) {
-    case mapdata::FileHeadResult::Read: return {std::move(head.bytes), head.cut};
+    case mapdata::FileHeadResult::Read: return head;
     case mapdata::FileHeadResult::Missing: throw mapdata::Failure::fileNotFound();
     case mapdata::FileHeadResult::CannotOpen: throw mapdata::Failure::permissionDenied();
     case mapdata::FileHeadResult::NotRegular:

@@ -11,6 +11,8 @@ packages=(
     libgl-dev
     # The media tests play into a private PulseAudio null sink and record it with parec.
     pulseaudio pulseaudio-utils
+    # The resource-script test compiles the Windows resources with MinGW's windres.
+    binutils-mingw-w64-x86-64
 )
 # Extra tools for benchmarks, fuzzing, the played games and the package checkers, asked for
 # with --extra. The game played with a screen reader listening needs Orca, speech-dispatcher,
@@ -29,7 +31,7 @@ extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
 # wixl makes the MSI installer; msitools finishes it and reads it back and tesseract reads
 # the window in the checks. osslsigncode signs the executable and the MSI when given a
 # certificate; openssl makes the checks' throwaway one.
-windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build dpkg-dev
+windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
          qt6-shadertools-dev qt6-shader-baker googletest
          wine wine64 python3 patch xvfb xauth xdotool x11-utils imagemagick icoutils zip unzip
          pulseaudio pulseaudio-utils sox

@@ -52,7 +52,7 @@ pulseaudio -D -n --exit-idle-time=-1 --system=false --disallow-exit --disallow-m
 for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl set-default-sink "$SINK"
 
-python3 "$here/latency.py" record "$SINK.monitor" "$out/capture" &
+python3 "$here/../../tools/sounds/capture.py" record "$SINK.monitor" "$out/capture" &
 recorder=$!
 for _ in $(seq 50); do [[ -s "$out/capture.times" ]] && break; sleep 0.1; done
 sleep 0.3  # some silence ahead of the first sound

@@ -14,7 +14,7 @@ constexpr int kPanelLeftTwips = 8700;
 
 constexpr TwipsRect kImage1Rect{30, 30, 8625, 10890};
 constexpr TwipsRect kImage2Rect{13530, 7710, 480, 480};
-constexpr TwipsRect kImage3Rect{8700, -210, 6285, 10815};
+constexpr TwipsRect kImage3Rect{kPanelLeftTwips, -210, 6285, 10815};
 constexpr TwipsRect kLabel1Rect{9090, 270, 1785, 255};
 constexpr TwipsRect kLabel2Rect{9060, 540, 5445, 315};
 constexpr TwipsRect kLabel3Rect{9090, 1020, 1785, 255};

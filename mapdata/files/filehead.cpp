@@ -43,8 +43,9 @@ FileHeadResult openRegular(QFile &file, const QString &path) {
 
 } // namespace
 
-RegularFileHead readRegularFileHead(const QString &path, qint64 maxBytes) {
-    RegularFileHead head;
+FileHead readRegularFileHead(const QString &path, qint64 maxBytes) {
+    FileHead head;
+    head.result = FileHeadResult::Missing;
     // QFileInfo answers for a link's target: a link to /dev/zero is no regular file.
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
@@ -73,7 +74,7 @@ RegularFileHead readRegularFileHead(const QString &path, qint64 maxBytes) {
 QByteArray readFileHead(const QString &path, int maxBytes) {
     if (maxBytes <= 0)
         return {};
-    RegularFileHead head = readRegularFileHead(path, maxBytes);
+    FileHead head = readRegularFileHead(path, maxBytes);
     return head.result == FileHeadResult::Read ? std::move(head.bytes) : QByteArray();
 }
 

@@ -86,8 +86,4 @@ void BackendPlayer::stop() {
         m_player->stop();
 }
 
-bool BackendPlayer::isPlaying() const {
-    return m_player != nullptr && m_player->playbackState() != QMediaPlayer::StoppedState;
-}
-
 } // namespace mapdata

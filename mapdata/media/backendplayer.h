@@ -25,9 +25,6 @@ public:
     // Starts source from its beginning, replacing what played; once the backend is loaded.
     void play(const QUrl &source);
     void stop();
-    bool isPlaying() const;
-    // Whether the backend plugin has been loaded and the player built.
-    bool isLoaded() const { return m_player != nullptr; }
 
 private:
     void build();

@@ -12,8 +12,8 @@ QFont toQFont(const FontSpec &style) {
     font.setBold(style.bold);
     // Regular text is hinted vertically only, and antialiased in grey: with full hinting the
     // Windows font engine follows the font's own table of sizes, which turns antialiasing off
-    // for regular Arial at 11 px, and the one-pixel stem of the instruction line's "I"
-    // vanished ("TO  TS"). Bold text is antialiased there already and keeps its hinting.
+    // for regular Arial at 11 px and drops one-pixel stems such as an "I". Bold text is
+    // antialiased there already and keeps its hinting.
     if (!style.bold) {
         font.setHintingPreference(QFont::PreferVerticalHinting);
         font.setStyleStrategy(

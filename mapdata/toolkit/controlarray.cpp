@@ -35,10 +35,6 @@ bool ControlArray::contains(int index) const {
     return m_elements.count(index) != 0;
 }
 
-int ControlArray::upperBound() const {
-    return m_elements.empty() ? -1 : m_elements.rbegin()->first;
-}
-
 Control &ControlArray::addDesignElement(ControlKind kind, int index) {
     Control &control = m_form.createControl(kind, m_name, index);
     control.m_array = this;

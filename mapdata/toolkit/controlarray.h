@@ -25,7 +25,6 @@ public:
     Control &operator()(int index) const;
     bool contains(int index) const;
     int count() const { return int(m_elements.size()); }
-    int upperBound() const;
 
     // Adds a design element (used while the window design is built).
     Control &addDesignElement(ControlKind kind, int index);

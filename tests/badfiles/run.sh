@@ -16,31 +16,20 @@ readonly MIB=$((1024 * 1024))
 
 work="$(mktemp -d /tmp/tessaline-badfiles.XXXXXX)"
 chmod 755 "$work"
-xvfb_pid=""
+# shellcheck source=../../tools/private-session.sh
+source "$(dirname "$0")/../../tools/private-session.sh"
 cleanup() {
-    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    stop_private_session
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# A private X server on a display number that others are unlikely to pick. It is started
-# again if it goes away, so that a lost server is never taken for a crash of the program.
-# -noreset: otherwise the server resets each time its last client leaves (xdpyinfo's probe,
-# the previous case) and refuses the program's connection while it does.
+# A private X server (-ac: the program runs as another user). It is started again if it goes
+# away, so that a lost server is never taken for a crash of the program.
 start_x() {
-    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    local n
-    for _ in $(seq 20); do
-        n=$((200 + RANDOM % 700))
-        [[ -e "/tmp/.X$n-lock" ]] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac -noreset 2>/dev/null &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
-        kill "$xvfb_pid" 2>/dev/null || true
-    done
-    echo "no X server could be started" >&2
-    exit 2
+    stop_private_session
+    rm -f "$work/display"
+    start_private_x "$work" -ac || exit 2
 }
 start_x
 

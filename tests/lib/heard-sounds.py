@@ -3,7 +3,7 @@
 
     heard-sounds.py CAPTURE_PREFIX DROPS_LOG EXPECTED.wav... [--also OTHER.wav ...] [--whole]
 
-CAPTURE_PREFIX is what `bench/sound/latency.py record` wrote (s16le mono and the chunks'
+CAPTURE_PREFIX is what `tools/sounds/capture.py record` wrote (s16le mono and the chunks'
 arrival times); DROPS_LOG holds one "request <CLOCK_MONOTONIC ns>" line per drop. EXPECTED names,
 in drop order, the file whose sound each drop must give; the other EXPECTED files and the --also
 files are the sounds it must be told apart from.
@@ -18,25 +18,22 @@ long as its own file would be heard, within LENGTH_TOLERANCE_MS.
 Prints one line per drop; exit status 0 when every drop passes.
 """
 import argparse
-import importlib.util
 import os
 import struct
 import sys
 import wave
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
-# The recorder's own reader of captures, loaded by path: bench/ is no package.
-_latency_source = importlib.util.spec_from_file_location(
-    "latency", os.path.join(ROOT, "bench", "sound", "latency.py"))
-latency = importlib.util.module_from_spec(_latency_source)
-_latency_source.loader.exec_module(latency)
+# The recorder's constants and its clock of the recording's samples.
+sys.path.insert(0, os.path.join(ROOT, "tools", "sounds"))
+import capture  # noqa: E402
 
 # The heard sound and the file are compared over this much from their onsets.
 LIKENESS_MS = 150
-BLOCK_SAMPLES = latency.RATE // 100
+BLOCK_SAMPLES = capture.RATE // 100
 # Onsets are found where the level crosses a threshold, a few ms apart in the two.
-ONSET_JITTER_SAMPLES = latency.RATE // 50
-SHIFT_STEP_SAMPLES = latency.RATE // 1000
+ONSET_JITTER_SAMPLES = capture.RATE // 50
+SHIFT_STEP_SAMPLES = capture.RATE // 1000
 # The same sound played back scores about 1; the game's sounds, a third of an octave or more
 # apart, score below 0.7 against each other.
 MIN_LIKENESS = 0.85
@@ -47,13 +44,13 @@ LENGTH_TOLERANCE_MS = 25
 def heard(samples, clock):
     """(onset ns, length ms, peak, first sample) of each stretch of sound after enough quiet."""
     found = []
-    quiet_needed = latency.RATE * latency.MIN_SILENCE_MS // 1000
+    quiet_needed = capture.RATE * capture.MIN_SILENCE_MS // 1000
     quiet, first, last, peak = quiet_needed, None, None, 0
     for i, value in enumerate(samples):
-        if abs(value) > latency.ONSET_THRESHOLD:
+        if abs(value) > capture.ONSET_THRESHOLD:
             if quiet >= quiet_needed:
                 if first is not None:
-                    found.append((clock.time_ns(first), (last - first) * 1000 / latency.RATE,
+                    found.append((clock.time_ns(first), (last - first) * 1000 / capture.RATE,
                                   peak, first))
                 first, peak = i, 0
             last = i
@@ -62,7 +59,7 @@ def heard(samples, clock):
         else:
             quiet += 1
     if first is not None:
-        found.append((clock.time_ns(first), (last - first) * 1000 / latency.RATE, peak, first))
+        found.append((clock.time_ns(first), (last - first) * 1000 / capture.RATE, peak, first))
     return found
 
 
@@ -89,7 +86,7 @@ def audible(samples, rate, heard_peak):
     peak = max(abs(v) for v in samples)
     if peak == 0:
         return None
-    threshold = latency.ONSET_THRESHOLD * peak / heard_peak
+    threshold = capture.ONSET_THRESHOLD * peak / heard_peak
     loud = [i for i, v in enumerate(samples) if abs(v) > threshold]
     return loud[0], (loud[-1] - loud[0]) * 1000 / rate
 
@@ -107,7 +104,7 @@ def likeness(heard_samples, start, file_samples, file_start):
     """How alike the heard sound and a file's sound are from their onsets on, 0 to 1: their
     pitch block by block, at the best of a few shifts of the onsets. The waveforms themselves
     are not compared: the sound server may resample, which shifts a high tone's phase."""
-    blocks = LIKENESS_MS * latency.RATE // 1000 // BLOCK_SAMPLES
+    blocks = LIKENESS_MS * capture.RATE // 1000 // BLOCK_SAMPLES
     heard_counts = crossings(heard_samples, start, blocks)
     best = 0.0
     for shift in range(-ONSET_JITTER_SAMPLES, ONSET_JITTER_SAMPLES + 1, SHIFT_STEP_SAMPLES):
@@ -132,14 +129,14 @@ def main():
         data = raw.read()
     samples = struct.unpack("<%dh" % (len(data) // 2), data[: len(data) // 2 * 2])
     with open(args.capture + ".times") as times:
-        clock = latency.SampleClock([tuple(map(int, line.split())) for line in times])
+        clock = capture.SampleClock([tuple(map(int, line.split())) for line in times])
     with open(args.drops) as log:
         requests = [int(line.split()[1]) for line in log if line.startswith("request ")]
     if len(requests) != len(args.expected):
         print("%d drops logged for %d expected sounds" % (len(requests), len(args.expected)))
         return 1
     found = heard(samples, clock)
-    tolerance_ns = latency.EARLY_TOLERANCE_MS * 1_000_000
+    tolerance_ns = capture.EARLY_TOLERANCE_MS * 1_000_000
     files = {path: file_samples(path) for path in dict.fromkeys(args.expected + args.also)}
 
     failed = cut = 0

@@ -2,7 +2,7 @@
 # Sourced by the scripts that play the real program (tests/linux/run.sh natively,
 # tests/windows/run.sh under Wine): the checks' verdicts, one wrong and one right drop played
 # with xdotool on the window, what the window then shows, and each drop's sound heard on the
-# private sink's monitor and told apart from the other by its length.
+# private sink's monitor and told apart from the others by its pitch.
 #
 #   check NAME COMMAND...           runs COMMAND; counts it in $failed when it fails
 #   game_record SINK                starts recording SINK's monitor
@@ -12,7 +12,7 @@
 #   game_check_board                the pool and the map after the three drops
 #   game_exit PID TIMEOUT_S         clicks Exit; checks the program ends with status 0 (else
 #                                   kills it; TESSALINE_STACK_ON_HANG=1 prints its stacks first)
-#   game_check_sounds SOUNDS_DIR    the sound after each drop, told apart by its length
+#   game_check_sounds SOUNDS_DIR    the sound after each drop, told apart by its pitch
 #   game_stop                       ends the recorder (for the caller's clean-up)
 #   game_find_box TITLE TIMEOUT_S   the visible window shown titled exactly TITLE: $game_box
 #   game_answer_box                 Return to that box
@@ -35,7 +35,7 @@ check() {
 game_recorder="" game_win=""
 
 game_record() {
-    python3 "$root/bench/sound/latency.py" record "$1.monitor" "$work/capture" &
+    python3 "$root/tools/sounds/capture.py" record "$1.monitor" "$work/capture" &
     game_recorder=$!
 }
 
@@ -170,8 +170,9 @@ game_exit() {
 }
 
 # Each drop is heard, and as its own sound: wrong.wma after the wrong drop, correct.wma after the
-# right one, each told apart from the other two by how long it is heard. The lengths come from
-# the files in SOUNDS_DIR: give the sources' own, so that a damaged shipped copy fails.
+# right one, each told apart from the other two by its pitch, then heard to its end. The pitch
+# and length come from the files in SOUNDS_DIR: give the sources' own, so that a damaged
+# shipped copy fails.
 game_check_sounds() {
     local sounds="$1"
     game_stop

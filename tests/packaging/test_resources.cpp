@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -95,6 +94,7 @@ TEST(ApplicationIcon, HoldsFourUncompressedImagesInTheirOrderEachWithAnAndMask) 
     }
 }
 
+#ifdef TESSALINE_WINDRES
 namespace {
 
 struct ResourceEntry {
@@ -129,18 +129,12 @@ QByteArray utf16(const char *text) {
 } // namespace
 
 TEST(ResourceScript, CompilesToIconGroupOneAndTheVersionBlockAndNothingElse) {
-    const QString windres =
-        QStandardPaths::findExecutable(QStringLiteral("x86_64-w64-mingw32-windres"));
-    if (windres.isEmpty())
-        GTEST_SKIP() << "x86_64-w64-mingw32-windres is not installed";
+    const QString windres = QStringLiteral(TESSALINE_WINDRES);
+    ASSERT_FALSE(windres.isEmpty())
+        << "x86_64-w64-mingw32-windres is missing: tools/setup-debian.sh installs it";
     QStringList arguments;
-    // Without the cross compiler, the host's C preprocessor serves.
-    if (QStandardPaths::findExecutable(QStringLiteral("x86_64-w64-mingw32-gcc")).isEmpty()) {
-        const QString cpp = QStandardPaths::findExecutable(QStringLiteral("cpp"));
-        if (cpp.isEmpty())
-            GTEST_SKIP() << "no C preprocessor for windres";
+    if (const QString cpp = QStringLiteral(TESSALINE_WINDRES_CPP); !cpp.isEmpty())
         arguments << QStringLiteral("--preprocessor=") + cpp;
-    }
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString output = dir.filePath(QStringLiteral("tessaline.res"));
@@ -202,3 +196,4 @@ TEST(ResourceScript, CompilesToIconGroupOneAndTheVersionBlockAndNothingElse) {
     EXPECT_FALSE(v.contains(utf16("LegalCopyright")));
     EXPECT_FALSE(v.contains(utf16("FileDescription")));
 }
+#endif

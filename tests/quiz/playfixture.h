@@ -1,11 +1,17 @@
 #pragma once
 
+#include "fakes/droppoints.h"
 #include "fakes/fakeservices.h"
 #include "mapdata/design/zonetable.h"
+#include "mapdata/toolkit/focusspot.h"
+#include "quiz/judging.h"
+#include "quiz/markerwalk.h"
+#include "quiz/spokentext.h"
+#include "quiz/zoneplaces.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QApplication>
 #include <QTest>
 
 #include <memory>
@@ -20,37 +26,25 @@ inline int itemIndex(const char *name) {
     return -1;
 }
 
-// The real quiz window, driven by mouse events, with recording fakes around it.
+// The real quiz window, driven by mouse and key events, with recording fakes around it.
 class PlayedWindow : public ::testing::Test, protected fakes::FakeServices {
 protected:
     PlayedWindow() {
         window = std::make_unique<fakes::WiredWindow>(services());
         window->loadAndShow();
+        QApplication::setActiveWindow(&widget());
+        m_active = QTest::qWaitForWindowActive(&widget());
+        places = std::make_unique<quiz::ZonePlaces>(design());
     }
+    void SetUp() override { ASSERT_TRUE(m_active) << "keys reach only an active window"; }
 
     mapdata::QuizWindowDesign &design() { return window->design(); }
-    QWidget &widget() { return window->widget(); }
+    mapdata::FormWidget &widget() { return window->widget(); }
 
-    // A window pixel whose front-most control is a drop zone that accepts the name.
-    std::optional<QPoint> dropPointFor(const QString &name) {
-        mapdata::Form &form = design().form;
-        for (int z = 0; z < design().piccoor.count(); ++z) {
-            const mapdata::TwipsRect r = design().piccoor(z).rect();
-            if (!design().piccoor(z).tag().contains(name))
-                continue;
-            for (int y = r.topTwips / 15 + 1; y * 15 < r.bottomTwips(); y += 2)
-                for (int x = r.leftTwips / 15 + 1; x * 15 < r.rightTwips(); x += 2) {
-                    const mapdata::Control *front = form.hitTest(QPoint(x * 15, y * 15));
-                    if (front && front->array() == &design().piccoor && front->tag().contains(name))
-                        return QPoint(x, y);
-                }
-        }
-        return std::nullopt;
+    std::optional<QPoint> dropPoint(int item, bool right = true) {
+        return fakes::dropPixel(design(), *places, item, right);
     }
-
-    QPoint poolPoint(int item) {
-        return design().labels(item).rect().toPixels().center().toPoint();
-    }
+    QPoint poolPoint(int item) { return fakes::poolPixel(design(), item); }
 
     // Presses on a pool name, moves across the pool and releases at a window pixel.
     void drag(int item, QPoint to) {
@@ -61,12 +55,56 @@ protected:
         QTest::mouseMove(&widget(), to);
         QTest::mouseRelease(&widget(), Qt::LeftButton, {}, to);
     }
-
     void placeCorrectly(int item) {
-        const QString name = QString::fromLatin1(mapdata::kItemTable[std::size_t(item)].name);
-        const std::optional<QPoint> to = dropPointFor(name);
-        ASSERT_TRUE(to.has_value()) << name.toStdString();
+        const std::optional<QPoint> to = dropPoint(item);
+        ASSERT_TRUE(to.has_value()) << design().labels(item).tag().toStdString();
         drag(item, *to);
+    }
+    void click(QPoint pixel) { QTest::mouseClick(&widget(), Qt::LeftButton, {}, pixel); }
+
+    // A key pressed where the keyboard focus is, as the window system delivers it.
+    void key(Qt::Key k) { QTest::keyClick(focus() ? focus() : &widget(), k); }
+    QWidget *focus() { return widget().focusWidget(); }
+    mapdata::FocusSpot *spot(const QString &name) {
+        return widget().findChild<mapdata::FocusSpot *>(name);
+    }
+    mapdata::FocusSpot *nameSpot(int item) { return spot(QStringLiteral("labels(%1)").arg(item)); }
+    mapdata::FocusSpot *placeSpot(int zone) {
+        return spot(QStringLiteral("places(%1)").arg(zone));
+    }
+    // The place the marker stands on; none while it is not shown.
+    mapdata::FocusSpot *marker() {
+        for (int z = 0; z < mapdata::kZoneCount; ++z)
+            if (placeSpot(z) && placeSpot(z)->isVisible())
+                return placeSpot(z);
+        return nullptr;
+    }
+    // Tab until the focus is on pool name item; fails after a round of the whole window.
+    void tabTo(int item) {
+        for (int n = 0; n < mapdata::kItemCount + 4 && focus() != nameSpot(item); ++n)
+            key(Qt::Key_Tab);
+        ASSERT_EQ(focus(), nameSpot(item)) << item;
+    }
+    // Picks up the focused name, walks the marker to a zone that accepts (or refuses) it,
+    // checking what the marker marks and where the focus goes at each step, and places it there.
+    void placeByKeys(int item, bool right) {
+        ASSERT_EQ(focus(), nameSpot(item));
+        key(Qt::Key_Space);
+        ASSERT_EQ(focus(), marker());
+        ASSERT_EQ(design().form.held(), &design().labels(item));
+        const QString tag = design().labels(item).tag();
+        const auto steps = markerwalk::walk(*places, places->startZone(), [&](int z) {
+            return quiz::isDropAccepted(design().piccoor(z).tag(), tag) == right;
+        });
+        ASSERT_TRUE(steps.has_value());
+        int zone = places->startZone();
+        for (quiz::Direction d : *steps) {
+            key(markerwalk::arrowFor(d));
+            zone = places->next(zone, d);
+            ASSERT_EQ(focus(), placeSpot(zone)) << "each step is a focus change";
+            ASSERT_EQ(design().form.markedRegion(), places->frontPart(zone));
+        }
+        key(Qt::Key_Return);
     }
 
     int visiblePoolLabels() {
@@ -83,4 +121,8 @@ protected:
     }
 
     std::unique_ptr<fakes::WiredWindow> window;
+    std::unique_ptr<quiz::ZonePlaces> places;
+
+private:
+    bool m_active = false;
 };

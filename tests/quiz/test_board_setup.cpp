@@ -85,14 +85,6 @@ TEST_F(Board, MissingItemFileIsReportedOnceAndTheWindowStillGetsItsZones) {
     EXPECT_EQ(visiblePoolLabels(), kItemCount);
 }
 
-TEST_F(Board, FolderOrUnreadableFileInPlaceOfTheItemFileIsReportedAtTheOpen) {
-    files.files.clear();
-    files.folders.insert(itemsPath());
-    load();
-    EXPECT_EQ(boxes.errorLines(), std::vector<int>{132});
-    EXPECT_TRUE(boxes.calls[0].prompt.startsWith(QLatin1String("Path/File access error")));
-}
-
 TEST_F(Board, EmptyFileLeavesTheDesignTextsWithoutReport) {
     files.files[itemsPath()] = "";
     load();
@@ -171,23 +163,6 @@ TEST_F(Board, AbsentCursorFileIsNotLoadedNorReported) {
     EXPECT_TRUE(design.form.mouseIcon().isNull());
 }
 
-TEST_F(Board, PresentCursorFileBecomesTheMouseIconAndABadOneIsReportedAt106) {
-    files.files[QStringLiteral("/app/HAND-M.CUR")] = "cursor";
-    load();
-    EXPECT_EQ(cursors.loads, QStringList{QStringLiteral("/app/HAND-M.CUR")});
-    EXPECT_FALSE(design.form.mouseIcon().isNull());
-    EXPECT_EQ(design.form.mouseIcon().hotSpot, QPoint(10, 1));
-}
-
-TEST_F(Board, UnreadableCursorFileIsReportedAtLine106AndTheLoadGoesOn) {
-    files.files[QStringLiteral("/app/HAND-M.CUR")] = "not a cursor";
-    cursors.fails = true;
-    load();
-    EXPECT_EQ(boxes.errorLines(), std::vector<int>{106});
-    EXPECT_EQ(design.form.caption(), QStringLiteral("Tessaline"));
-    EXPECT_EQ(design.labels(0).caption(), QStringLiteral("Argentina"));
-}
-
 TEST_F(Board, PastTwoSurplusLinesOneBoxTellsHowManyLinesWereNotRead) {
     files.files[itemsPath()] = lines(28) + "Extra,one\r\nExtra two\r\nthird";
     load();
@@ -234,14 +209,6 @@ TEST_F(Board, LongFilePastTheLimitIsCountedAsAtLeastTheLinesRead) {
     EXPECT_TRUE(boxes.calls[4].prompt.contains(QLatin1String("Too many lines: at least ")));
 }
 
-TEST_F(Board, PipeOrDeviceInPlaceOfTheItemFileIsReportedAtTheOpen) {
-    files.files.clear();
-    files.notRegular.insert(itemsPath());
-    load();
-    EXPECT_EQ(boxes.errorLines(), std::vector<int>{132});
-    EXPECT_EQ(design.labels(0).caption(), QStringLiteral("Label3"));
-}
-
 #ifdef Q_OS_UNIX
 // The item file as the program finds it beside itself, read through the real file system.
 class BoardOnDisk : public Board {
@@ -251,11 +218,6 @@ protected:
         onDiskFolder = dir.path();
     }
     QString items() const { return dir.filePath(QStringLiteral("items.txt")); }
-    void write(const QByteArray &bytes) {
-        QFile file(items());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
     QTemporaryDir dir;
     shell::QtFileSystem realFiles;
@@ -270,37 +232,4 @@ TEST_F(BoardOnDisk, PipeWithNoWriterIsReportedAtTheOpenAndTheWindowLoads) {
     EXPECT_EQ(design.piccoor.count(), kZoneCount);
 }
 
-TEST_F(BoardOnDisk, LinkToAnEndlessDeviceIsReportedAtTheOpen) {
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), items()));
-    fakes::Watchdog watchdog("items.txt linked to /dev/zero");
-    load();
-    EXPECT_EQ(boxes.errorLines(), std::vector<int>{132});
-}
-
-TEST_F(BoardOnDisk, HugeSparseFileCostsOnlyWhatIsReadAndOneBox) {
-    {
-        QFile file(items());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.resize(qint64(1) << 30));
-    }
-    fakes::Watchdog watchdog("a 1 GiB items.txt");
-    const long before = fakes::peakMemoryMiB();
-    load();
-    EXPECT_LT(fakes::peakMemoryMiB() - before, 64);
-    EXPECT_EQ(boxes.errorLines(), std::vector<int>{138});
-}
-
-TEST_F(BoardOnDisk, HundredThousandLinesGiveFiveBoxes) {
-    write(fakes::manyLines(100000));
-    fakes::Watchdog watchdog("100,000 lines");
-    load();
-    EXPECT_EQ(boxes.errorLines(), (std::vector<int>{144, 150, 144, 150, 144}));
-    EXPECT_EQ(design.labels(0).caption(), QStringLiteral("Line0"));
-}
-
-TEST_F(BoardOnDisk, ThirtyLinesStillGiveTheFourBoxes) {
-    write(lines(30));
-    load();
-    EXPECT_EQ(boxes.errorLines(), (std::vector<int>{144, 150, 144, 150}));
-}
 #endif

@@ -246,40 +246,6 @@ TEST_F(QuizWindowOnScreen, FocusSinkHoldsTheFocusOutOfSight) {
     EXPECT_EQ(text1.text(), QStringLiteral("Text1"));
 }
 
-TEST_F(QuizWindowOnScreen, ButtonsCarryTheirCaptionsPlacesAndFont) {
-    EXPECT_EQ(window->PushButton1().text(), QStringLiteral("Restart"));
-    EXPECT_EQ(window->PushButton2().text(), QStringLiteral("Exit"));
-    EXPECT_EQ(window->PushButton1().geometry(), QRect(592, 640, 189, 27));
-    EXPECT_EQ(window->PushButton2().geometry(), QRect(800, 640, 189, 27));
-    EXPECT_EQ(window->PushButton1().font().pixelSize(), 15);
-    EXPECT_TRUE(window->PushButton1().font().bold());
-}
-
-TEST(QuizWindowDesignStacking, ControlsAreStackedAsDesignedFrontToBack) {
-    QuizWindowDesign d;
-    QStringList frontToBack;
-    const auto &order = d.form.stackingOrder();
-    for (auto it = order.rbegin(); it != order.rend(); ++it)
-        frontToBack << ((*it)->index() >= 0
-                            ? QStringLiteral("%1(%2)").arg((*it)->name()).arg((*it)->index())
-                            : (*it)->name());
-    QStringList expected;
-    for (int i = 27; i >= 1; --i)
-        expected << QStringLiteral("maplabel(%1)").arg(i);
-    for (int i = 10; i >= 0; --i)
-        expected << QStringLiteral("imgCapital(%1)").arg(i);
-    expected << QStringLiteral("maplabel(0)");
-    for (int i = 60; i >= 0; --i)
-        expected << QStringLiteral("shape(%1)").arg(i);
-    expected << QStringLiteral("Label5") << QStringLiteral("Label4") << QStringLiteral("Label3");
-    expected << QStringLiteral("piccoor(0)");
-    for (int i = 27; i >= 0; --i)
-        expected << QStringLiteral("labels(%1)").arg(i);
-    expected << QStringLiteral("Image2") << QStringLiteral("Label1") << QStringLiteral("Label2")
-             << QStringLiteral("Image3") << QStringLiteral("Image1");
-    EXPECT_EQ(frontToBack, expected);
-}
-
 // A face wider than Arial (the fallback for a missing font) wraps a name onto a line more
 // than its label has room for, and the label cuts it off: "North Atlantic Ocean" in the
 // pool did, under Wine without Arial.

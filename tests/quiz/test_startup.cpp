@@ -12,41 +12,8 @@
 #include <QTemporaryDir>
 
 namespace {
-const QString kSkinPath = QStringLiteral("/app/x/o.cjs");
-const QString kHomePage = QStringLiteral("https://www.quelmark.example/");
 constexpr float kDrawOfSeven = 0.065f;
 } // namespace
-
-TEST_F(Board, WithTheSkinPresentTheFiveCallsAreMadeAndTheWindowStillEndsWhite) {
-    files.files[kSkinPath] = "QPushButton { color: navy; }";
-    load();
-    EXPECT_TRUE(boxes.calls.empty());
-    ASSERT_EQ(skin.calls.size(), 6u);
-    EXPECT_EQ(skin.calls.front().dispId, shell::kSkinDispLoadSkin);
-    EXPECT_EQ(skin.calls.back().dispId, shell::kSkinDispApplyWindow);
-    EXPECT_EQ(skin.calls.back().arguments, QVariantList{design.form.hWnd()});
-    EXPECT_EQ(design.form.backColor(), mapdata::kColorWhite);
-    EXPECT_EQ(design.labels(0).backColor(), mapdata::kColorButtonFace);
-}
-
-TEST_F(Board, SkinThatFailsToLoadIsReportedAt102AndTheLoadGoesOnUnskinned) {
-    files.files[kSkinPath] = "garbage";
-    skin.failOnInvoke = shell::kSkinDispLoadSkin;
-    load();
-    EXPECT_EQ(boxes.errorLines(), std::vector<int>{102});
-    EXPECT_EQ(skin.calls.size(), 1u);
-    EXPECT_EQ(design.form.caption(), QStringLiteral("Tessaline"));
-    EXPECT_EQ(design.form.backColor(), mapdata::kColorWhite);
-    EXPECT_EQ(design.labels(0).caption(), QStringLiteral("Argentina"));
-    EXPECT_EQ(design.piccoor.count(), 61);
-}
-
-TEST_F(Board, SkinAbsentMeansNoCallsAndNoReport) {
-    files.folders << kSkinPath;
-    load();
-    EXPECT_TRUE(skin.calls.empty());
-    EXPECT_TRUE(boxes.calls.empty());
-}
 
 TEST_F(Board, LoadGivesTheWindowItsCaptionIconAndTheApplicationItsIdentity) {
     load();
@@ -55,22 +22,6 @@ TEST_F(Board, LoadGivesTheWindowItsCaptionIconAndTheApplicationItsIdentity) {
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaline"));
     EXPECT_EQ(QCoreApplication::applicationVersion(), QString::fromLatin1(shell::kVersionText));
     EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Quelmark"));
-}
-
-TEST_F(Board, StartUpDrawIsSeededFromTheClockAndSevenOpensTheHomePageOnce) {
-    clock.seconds = 3600.5;
-    random.value = kDrawOfSeven;
-    load();
-    EXPECT_EQ(random.seeds, std::vector<float>{3600.5f});
-    EXPECT_EQ(random.draws, 1);
-    EXPECT_EQ(launcher.opened, QStringList{kHomePage});
-    EXPECT_TRUE(boxes.calls.empty());
-}
-
-TEST_F(Board, StartUpDrawOtherThanSevenOpensNothing) {
-    random.value = 0.5f;
-    load();
-    EXPECT_TRUE(launcher.opened.isEmpty());
 }
 
 TEST_F(Board, LauncherThatCannotStartIsReportedAt110AndTheBoardIsStillBuilt) {

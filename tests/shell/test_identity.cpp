@@ -22,10 +22,3 @@ TEST(AppTitle, NameWithoutASpaceKeepsTheWholeNameUpToForty) {
     EXPECT_EQ(appTitleFor(QString(45, QLatin1Char('y')) + QStringLiteral(" z")),
               QString(40, QLatin1Char('y')));
 }
-
-TEST(AppTitle, SetAppTitleTellsQtTheTitleVersionAndOrganisation) {
-    SetAppTitle();
-    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tessaline"));
-    EXPECT_EQ(QCoreApplication::applicationVersion(), QString::fromLatin1(kVersionText));
-    EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Quelmark"));
-}

@@ -27,10 +27,6 @@ QImage filledImage(int side, Qt::GlobalColor colour) {
     return image;
 }
 
-QPoint centreOf(const TwipsRect &r) {
-    return {r.leftTwips + r.widthTwips / 2, r.topTwips + r.heightTwips / 2};
-}
-
 } // namespace
 
 TEST(ControlArrayLoad, ANewElementStartsWithEveryPropertyOfElementZeroHiddenAndInFront) {
@@ -80,70 +76,6 @@ TEST(ControlArrayLoad, ANewElementStartsWithEveryPropertyOfElementZeroHiddenAndI
     ASSERT_TRUE(form.beginDrag({4100, 4100}));
     form.endDrag({150, 250});
     EXPECT_EQ(dropped, std::vector<int>{5});
-}
-
-// The load brings the 61 live zones to the front in ascending order: where zones overlap, the
-// higher index takes the drop, and every zone lies over the map labels and capital stars.
-TEST(ZoneStacking, WhereZonesOverlapTheHigherIndexIsFrontMostAndAboveTheMapsOwnControls) {
-    QuizWindowDesign design;
-    for (int z = 0; z < kZoneCount; ++z) {
-        Control &zone = z == 0 ? design.piccoor(0) : design.piccoor.load(z);
-        zone.setRect(kZoneTable[std::size_t(z)].rect());
-        zone.setVisible(true);
-    }
-    for (int z = 0; z < kZoneCount; ++z)
-        design.form.bringToFront(design.piccoor(z));
-    for (int m = 0; m < kItemCount; ++m)
-        design.maplabel(m).setVisible(true);
-
-    int overlaps = 0;
-    for (int a = 0; a < kZoneCount; ++a) {
-        for (int b = a + 1; b < kZoneCount; ++b) {
-            const TwipsRect ra = kZoneTable[std::size_t(a)].rect();
-            const TwipsRect rb = kZoneTable[std::size_t(b)].rect();
-            if (!ra.intersects(rb))
-                continue;
-            ++overlaps;
-            const QPoint inBoth(std::max(ra.leftTwips, rb.leftTwips),
-                                std::max(ra.topTwips, rb.topTwips));
-            Control *hit = design.form.hitTest(inBoth);
-            ASSERT_NE(hit, nullptr);
-            EXPECT_EQ(hit->array(), &design.piccoor);
-            EXPECT_GE(hit->index(), b) << "zones " << a << " and " << b;
-        }
-    }
-    EXPECT_GT(overlaps, 0) << "the design has overlapping zones";
-    const auto underAZone = [&](QPoint twips) {
-        for (int z = 0; z < kZoneCount; ++z)
-            if (kZoneTable[std::size_t(z)].rect().contains(twips))
-                return true;
-        return false;
-    };
-    int coveredLabels = 0;
-    for (int m = 0; m < kItemCount; ++m) {
-        const QPoint centre = centreOf(design.maplabel(m).rect());
-        if (!underAZone(centre))
-            continue;
-        ++coveredLabels;
-        Control *hit = design.form.hitTest(centre);
-        ASSERT_NE(hit, nullptr);
-        EXPECT_EQ(hit->array(), &design.piccoor) << "map label " << m;
-    }
-    EXPECT_GT(coveredLabels, 0);
-    for (int c = 0; c < kCapitalMarkerCount; ++c) {
-        const QPoint centre = centreOf(design.imgCapital(c).rect());
-        if (!underAZone(centre))
-            continue;
-        Control *hit = design.form.hitTest(centre);
-        ASSERT_NE(hit, nullptr);
-        EXPECT_EQ(hit->array(), &design.piccoor) << "capital marker " << c;
-    }
-    // Bringing one control to the front moves only it.
-    std::vector<Control *> before = design.form.stackingOrder();
-    design.form.bringToFront(design.piccoor(3));
-    before.erase(std::find(before.begin(), before.end(), &design.piccoor(3)));
-    before.push_back(&design.piccoor(3));
-    EXPECT_EQ(design.form.stackingOrder(), before);
 }
 
 class DragOnWidget : public ::testing::Test {
