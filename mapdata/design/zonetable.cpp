@@ -16,7 +16,7 @@ const std::array<ZoneRecord, kZoneCount> kZoneTable = {{
     {5370, 5040, 885, 825, "Brazil,Brasilia"},         // 8
     {5190, 5850, 735, 435, "Brazil,Brasilia"},         // 9
     {6180, 4470, 765, 825, "Brazil,Brasilia"},         // 10
-    {5400, 1530, 315, 465, "French Guinea"},           // 11
+    {5400, 1530, 315, 465, "French Guiana"},           // 11
     {4560, 1290, 495, 735, "Guyana"},                  // 12
     {5040, 1470, 375, 525, "Suriname"},                // 13
     {3750, 840, 885, 915, "Venezuela,Caracas"},        // 14
@@ -81,7 +81,7 @@ const std::array<ItemRecord, kItemCount> kItemTable = {{
     {"Chile", PoolHeading::Countries, 9090, 2070, {2490, 5970, 885, 225}},                     // 9
     {"Colombia", PoolHeading::Countries, 9090, 2280, {2640, 1830, 885, 225}},                  // 10
     {"Ecuador", PoolHeading::Countries, 9090, 2490, {1530, 2400, 975, 225}},                   // 11
-    {"French Guinea", PoolHeading::Countries, 9090, 2700, {5550, 1590, 1755, 225}},            // 12
+    {"French Guiana", PoolHeading::Countries, 9090, 2700, {5550, 1590, 1755, 225}},            // 12
     {"Guyana", PoolHeading::Countries, 12300, 1440, {4830, 1200, 1155, 225}},                  // 13
     {"La Paz", PoolHeading::Capitals, 9090, 5910, {3930, 4080, 975, 225}},                     // 14
     {"Lima", PoolHeading::Capitals, 9090, 6120, {2820, 3630, 885, 225}},                       // 15

@@ -35,7 +35,7 @@ TEST(DropJudging, FollowsTheContainmentRule) {
         {" Peru,Lima ", "Peru,Lima", true},
         {"Peru,Lima", "\tLima", false},
         {"North Atlantic Ocean", "South Atlantic Ocean", false},
-        {"French Guinea", "Guyana", false},
+        {"French Guiana", "Guyana", false},
         {"Bolivia,La Paz,Sucre", "La Paz,Sucre", true},
         {"Bolivia,La Paz,Sucre", "Paz", true},
         {"Argentina,Buenos Aires", "", true},
@@ -85,7 +85,7 @@ TEST_F(Board, RefusedDropLeavesTheNameInThePoolAndPlaysWrong) {
     const int south = itemIndex("South Atlantic Ocean");
     form1().piccoor_DragDrop(std::int16_t(zonesTagged("North Atlantic Ocean").front()),
                              design.labels(south));
-    form1().piccoor_DragDrop(std::int16_t(zonesTagged("French Guinea").front()),
+    form1().piccoor_DragDrop(std::int16_t(zonesTagged("French Guiana").front()),
                              design.labels(itemIndex("Guyana")));
     EXPECT_TRUE(design.labels(south).isVisible());
     EXPECT_FALSE(design.maplabel(south).isVisible());

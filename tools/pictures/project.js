@@ -31,8 +31,8 @@ const QUIZ = {
   'Venezuela': 'Venezuela',
 };
 // French Guiana is a part of France's MultiPolygon; the quiz calls it
-// "French Guinea".
-const FRENCH_GUIANA = 'French Guinea';
+// "French Guiana".
+const FRENCH_GUIANA = 'French Guiana';
 const inGuianaBox = (lon, lat) => lon > -60 && lon < -50 && lat > 0 && lat < 10;
 
 const DEG = Math.PI / 180;

@@ -119,7 +119,7 @@ const std::vector<std::pair<QString, QColor>> kPalette = {
     {"Chile", QColor(0xF0, 0xB4, 0x8E)},         // apricot
     {"Colombia", QColor(0xF2, 0xCE, 0x7E)},      // ochre
     {"Ecuador", QColor(0xA9, 0xD0, 0xCF)},       // sea-green
-    {"French Guinea", QColor(0xE6, 0xB1, 0xC9)}, // rose
+    {"French Guiana", QColor(0xE6, 0xB1, 0xC9)}, // rose
     {"Guyana", QColor(0xEE, 0xA5, 0x9C)},        // coral
     {"Paraguay", QColor(0xA6, 0xC4, 0xE4)},      // cornflower
     {"Peru", QColor(0xE7, 0xA4, 0xA6)},          // dusty pink

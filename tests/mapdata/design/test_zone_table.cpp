@@ -47,7 +47,7 @@ TwipsRect intersection(const TwipsRect &a, const TwipsRect &b) {
 
 TEST(ZoneTable, HasSeventeenTagsWithTheirZoneCounts) {
     const std::map<QString, int> expected = {{"Brazil,Brasilia", 11},
-                                             {"French Guinea", 1},
+                                             {"French Guiana", 1},
                                              {"Guyana", 1},
                                              {"Suriname", 1},
                                              {"Venezuela,Caracas", 3},
