@@ -32,7 +32,7 @@ KeyboardPlay::KeyboardPlay(mapdata::FormWidget &widget, mapdata::QuizWindowDesig
         auto *spot = new FocusSpot(widget, &design.labels(i), QStringLiteral("labels(%1)").arg(i));
         spot->setAccessibleRole(QAccessible::ListItem);
         spot->setMovable(true);
-        spot->setActions({{QString::fromLatin1(kPickUpAction), [this, i] { pickUp(i); }}});
+        spot->setActions({{spoken(kPickUpAction), [this, i] { pickUp(i); }}});
         QWidget::setTabOrder(previous, spot);
         previous = spot;
         m_names.push_back(spot);
@@ -41,8 +41,8 @@ KeyboardPlay::KeyboardPlay(mapdata::FormWidget &widget, mapdata::QuizWindowDesig
     m_map = new FocusSpot(widget, nullptr, QStringLiteral("Image1"));
     m_map->setFocusPolicy(Qt::NoFocus);
     m_map->setAccessibleRole(QAccessible::Graphic);
-    m_map->setAccessibleName(QString::fromLatin1(kMapName));
-    m_map->setAccessibleDescription(QString::fromLatin1(kMapDescription));
+    m_map->setAccessibleName(spoken(kMapName));
+    m_map->setAccessibleDescription(spoken(kMapDescription));
     const mapdata::TwipsRect map = design.Image1->rect();
     m_map->setGeometry(map.toPixels().toRect().intersected(widget.rect()));
     m_map->lower();
@@ -55,7 +55,7 @@ KeyboardPlay::KeyboardPlay(mapdata::FormWidget &widget, mapdata::QuizWindowDesig
     m_status = new FocusSpot(widget, nullptr, QStringLiteral("ResultStatus"));
     m_status->setFocusPolicy(Qt::NoFocus);
     m_status->setAccessibleRole(QAccessible::StatusBar);
-    m_status->setAccessibleDescription(QString::fromLatin1(kResultStatusDescription));
+    m_status->setAccessibleDescription(spoken(kResultStatusDescription));
     m_status->setGeometry(kResultStatusRect.toPixels().toRect());
 
     widget.setKeyHandler([this](int key, QWidget *focus) { return keyPressed(key, focus); });
