@@ -11,12 +11,18 @@ packages=(
     libgl-dev
     # The media tests play into a private PulseAudio null sink and record it with parec.
     pulseaudio pulseaudio-utils
+    # The translations: lupdate and lrelease, their CMake package, and Qt's own translations
+    # (built into the program); python3 runs the check of the .ts files.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n python3
 )
 # Extra tools for benchmarks, fuzzing, the played games and the package checkers, asked for
-# with --extra.
+# with --extra. The played game reads its accessible names over AT-SPI (dbus, at-spi2-core,
+# python3-pyatspi).
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
        sox xdotool x11-utils libx11-dev
-       tesseract-ocr tesseract-ocr-eng lintian appstream desktop-file-utils)
+       tesseract-ocr tesseract-ocr-eng tesseract-ocr-spa tesseract-ocr-por
+       lintian appstream desktop-file-utils
+       dbus at-spi2-core python3-pyatspi)
 
 # The Windows cross-build and its checks under Wine, asked for with --windows: MinGW-w64,
 # the host Qt tools the Windows Qt build runs (shader baker included), GoogleTest's source,
@@ -29,7 +35,7 @@ windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build dpkg-d
          wine wine64 python3 patch xvfb xauth xdotool x11-utils imagemagick icoutils zip unzip
          pulseaudio pulseaudio-utils sox
          gstreamer1.0-plugins-base
-         wixl msitools tesseract-ocr tesseract-ocr-eng)
+         wixl msitools tesseract-ocr tesseract-ocr-eng tesseract-ocr-spa)
 
 for option in "$@"; do
     case "$option" in
