@@ -60,13 +60,19 @@ QString chooseTranslation(const QStringList &userLanguages, const QStringList &t
 QString languageOption(const QStringList &arguments) {
     const QString option = QLatin1String(kLanguageOption);
     const QString withValue = option + QLatin1Char('=');
+    QString code;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments.at(i).startsWith(withValue))
-            return arguments.at(i).mid(withValue.size());
-        if (arguments.at(i) == option)
-            return i + 1 < arguments.size() ? arguments.at(i + 1) : QLatin1String("");
+            code = arguments.at(i).mid(withValue.size());
+        else if (arguments.at(i) == option && i + 1 < arguments.size())
+            code = arguments.at(i + 1);
+        else
+            continue;
+        break;
     }
-    return QString();
+    // "--lang=" with nothing (the installer's shortcut when no language was given) leaves the
+    // choice to the desktop.
+    return code.isEmpty() ? QString() : code;
 }
 
 QStringList builtInTranslations() {

@@ -19,7 +19,8 @@ QString shownPlaceName(const QString &name);
 // Brazilian Portuguese); none when English, the source language, comes first or none has one.
 QString chooseTranslation(const QStringList &userLanguages, const QStringList &translations);
 
-// The CODE of "--lang CODE" or "--lang=CODE" among the program's arguments; null if absent.
+// The CODE of "--lang CODE" or "--lang=CODE" among the program's arguments; null if absent or
+// empty.
 QString languageOption(const QStringList &arguments);
 
 // The translations built into the program ("es", "pt_BR").
