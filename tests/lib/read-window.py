@@ -232,13 +232,16 @@ def otsu_threshold(pixels):
     return best_level
 
 
-def drop_neighbours_ink(ink, width, height, cut_row, upscale, above_rows=None):
+def drop_neighbours_ink(ink, width, height, cut_row, upscale, above_rows=None, band_rows=0):
     """Clears the ink of the labels above and below: every piece of ink that enters the box
     through its top edge and lies within the above_rows rows that the label above covers (a
     descender of that label; None: ink at the top edge is all the text's, an accent on a
     capital such as Í, and a piece reaching lower, an accented letter, is the text's too),
     and every piece that begins at or below cut_row (the label below); and specks smaller
-    than a screen pixel (no glyph's part). above_rows=-1 drops every piece at the top edge."""
+    than a screen pixel (no glyph's part). above_rows=-1 drops every piece at the top edge. With
+    band_rows, the ink holds that many rows from above the box first: a piece enters through
+    the top edge when it reaches into them (a descender does, an accent drawn on the box's
+    first row does not), and the rows counted by above_rows and cut_row start below them."""
     seen = bytearray(len(ink))
     for start in range(len(ink)):
         if not ink[start] or seen[start]:
@@ -259,8 +262,11 @@ def drop_neighbours_ink(ink, width, height, cut_row, upscale, above_rows=None):
                             stack.append(n)
         top_row = min(piece) // width
         bottom_row = max(piece) // width
-        from_above = top_row == 0 and above_rows is not None and \
-            (above_rows < 0 or bottom_row < above_rows)
+        if band_rows:
+            from_above = top_row < band_rows and bottom_row < above_rows + band_rows
+        else:
+            from_above = top_row == 0 and above_rows is not None and \
+                (above_rows < 0 or bottom_row < above_rows)
         if from_above or (cut_row is not None and top_row >= cut_row) or \
                 len(piece) < upscale * upscale:
             for at in piece:
@@ -271,8 +277,11 @@ def prepare(screenshot, box, cut, on_map, erase_first_letter, upscale=UPSCALE,
             above_rows=None):
     """The text's crop as black ink on white, scaled up, as a PGM file's bytes."""
     x, y, w, h = box
+    # Under a label that overlaps it, one more screen row above the box tells a piece that
+    # comes from there from one that starts on the box's first row.
+    band = 1 if above_rows is not None and above_rows >= 0 and y > 0 else 0
     grey = subprocess.run(
-        ["convert", screenshot, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
+        ["convert", screenshot, "-crop", "%dx%d+%d+%d" % (w, h + band, x, y - band), "+repage",
          "-resize", "%d%%" % (100 * upscale), "-colorspace", "gray", "-depth", "8", "pgm:-"],
         check=True, stdout=subprocess.PIPE).stdout
     width, height, pixels = read_pgm(grey)
@@ -286,8 +295,12 @@ def prepare(screenshot, box, cut, on_map, erase_first_letter, upscale=UPSCALE,
         level = (background + (max(pixels) if ink_is_bright else min(pixels))) // 2
     ink = bytearray(1 if (p > level) == ink_is_bright else 0 for p in pixels)
     rows_above = None if above_rows is None else -1 if above_rows < 0 else above_rows * upscale
-    drop_neighbours_ink(ink, width, height, None if cut is None else cut * upscale, upscale,
-                        rows_above)
+    band_rows = band * upscale
+    drop_neighbours_ink(ink, width, height,
+                        None if cut is None else cut * upscale + band_rows, upscale,
+                        rows_above, band_rows)
+    ink = ink[band_rows * width:]
+    height -= band_rows
     if erase_first_letter:
         columns = [any(ink[r * width + c] for r in range(height)) for c in range(width)]
         if True in columns:
