@@ -3,6 +3,7 @@
 #include "quiz/quizwindow.h"
 #include "shell/fontwarmup.h"
 #include "shell/qtservices.h"
+#include "shell/translations.h"
 
 #include <QApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char *argv[]) {
     mapdata::selectMediaBackend();
     shell::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    // Before any window text is made: the window's language, the desktop's or --lang's.
+    shell::installTranslations(app, shell::languageOption(QCoreApplication::arguments()));
     fonts.wait();
     quiz::QuizWindow window;
     shell::QtServices qt(window.widget());

@@ -29,14 +29,19 @@ QUICK_SETTLE_S = 0.3
 CLIENT_TIMEOUT_S = 60
 
 
-def one_run(client, exe, pixels, settle):
+def one_run(client, exe, pixels, settle, locale=None):
     command = [client, "--size", SIZE, "--settle", str(settle)]
     for p in pixels:
         command += ["--expect", p]
     command += ["--", exe]
     try:
+        env = None
+        if locale:
+            # The desktop's language, as the program reads it.
+            env = dict(os.environ, LANG=locale, LANGUAGE=locale.split(".")[0])
+            env.pop("LC_ALL", None)
         done = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                              cwd=os.path.dirname(exe), timeout=CLIENT_TIMEOUT_S)
+                              cwd=os.path.dirname(exe), timeout=CLIENT_TIMEOUT_S, env=env)
     except subprocess.TimeoutExpired as expired:
         raise RuntimeError(f"{exe}: no result in {CLIENT_TIMEOUT_S} s") from expired
     if done.returncode != 0:
@@ -56,6 +61,8 @@ def main():
     parser.add_argument("--floor", required=True)
     parser.add_argument("--empty", required=True)
     parser.add_argument("--program", action="append", default=[], metavar="NAME=PATH")
+    parser.add_argument("--locale", action="append", default=[], metavar="NAME=LOCALE",
+                        help="the desktop locale program NAME runs under (LANG, LANGUAGE)")
     parser.add_argument("--runs", type=int, default=9)
     parser.add_argument("--warmup", type=int, default=2)
     parser.add_argument("--settle", type=float, default=2.0)
@@ -66,18 +73,19 @@ def main():
     for option in args.program:
         name, _, path = option.partition("=")
         entries.append((name, path, PROGRAM_PIXELS, args.settle))
+    locales = dict(option.partition("=")[::2] for option in args.locale)
     results = {name: [] for name, *_ in entries}
     for round_index in range(args.warmup + args.runs):
         shift = round_index % len(entries)
         for name, exe, pixels, settle in entries[shift:] + entries[:shift]:
             try:
                 result = one_run(os.path.abspath(args.client), os.path.abspath(exe), pixels,
-                                 settle)
+                                 settle, locales.get(name))
             except RuntimeError as error:
                 # One failed start does not void a long series; a second one in a row does.
                 print(f"retrying after: {error}", flush=True)
                 result = one_run(os.path.abspath(args.client), os.path.abspath(exe), pixels,
-                                 settle)
+                                 settle, locales.get(name))
             if round_index >= args.warmup:
                 results[name].append(result)
                 print(f"run {round_index - args.warmup + 1} {name}: on screen {result[0]:.1f} ms,"

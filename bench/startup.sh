@@ -5,9 +5,11 @@
 # (bench/emptywindow.cpp, the figure the ratio is taken to) and a bare Xlib window (the
 # physical floor), in interleaved runs.
 #   bench/startup.sh [--runs N] [--warmup N] [--settle SECONDS] [--no-media]
-#                    [--program NAME=PATH ...]
+#                    [--program NAME=PATH ...] [--locale NAME=LOCALE ...]
 # --no-media also runs a copy of the program without its media library beside it.
 # --program adds another build of the program, for example the one before a change.
+# --locale NAME=LOCALE runs program NAME under that desktop locale (LANG and LANGUAGE), for
+# example "--program 'Tessaline es=build-bench/Tessaline' --locale 'Tessaline es=es_ES.UTF-8'".
 # BUILD_DIR (default build-bench) is configured Release and the programs built there;
 # NO_BUILD=1 takes what is already built in BUILD_DIR as it is.
 set -euo pipefail
@@ -21,7 +23,7 @@ passed=()
 while [[ $# -gt 0 ]]; do
     case "$1" in
         --no-media) no_media=1; shift ;;
-        --runs|--warmup|--settle|--program) passed+=("$1" "$2"); shift 2 ;;
+        --runs|--warmup|--settle|--program|--locale) passed+=("$1" "$2"); shift 2 ;;
         *) echo "unknown option: $1" >&2; exit 2 ;;
     esac
 done

@@ -7,13 +7,17 @@
 #include "shell/identity.h"
 #include "shell/regularfile.h"
 #include "shell/startupdraw.h"
+#include "shell/translations.h"
+
+#include <QCoreApplication>
 
 #include <limits>
 
 namespace quiz {
 
-const char *const kCompletionMessage = "CONGRATULATIONS!THE MAP IS COMPLETE!";
-const char *const kCompletionTitle = "SUCCESS";
+const char *const kCompletionMessage =
+    QT_TRANSLATE_NOOP("QuizWindow", "CONGRATULATIONS!THE MAP IS COMPLETE!");
+const char *const kCompletionTitle = QT_TRANSLATE_NOOP("QuizWindow", "SUCCESS");
 
 namespace {
 
@@ -32,11 +36,16 @@ const QString &field(const QStringList &fields, int index) {
 
 mapdata::Failure unreadLinesFailure(const ItemFileReader &reader) {
     const qsizetype count = reader.remainingLineCount();
-    const QString atLeast = reader.isCut() ? QStringLiteral("at least ") : QString();
-    const QString lines =
-        count == 1 ? QStringLiteral("further line was") : QStringLiteral("further lines were");
+    const QString atLeast =
+        reader.isCut() ? QCoreApplication::translate("ErrorBox", "at least ") : QString();
+    const QString lines = count == 1
+                              ? QCoreApplication::translate("ErrorBox", "further line was")
+                              : QCoreApplication::translate("ErrorBox", "further lines were");
     return {mapdata::Failure::subscriptOutOfRange().number(),
-            QStringLiteral("Too many lines: %1%2 %3 not read").arg(atLeast).arg(count).arg(lines)};
+            QCoreApplication::translate("ErrorBox", "Too many lines: %1%2 %3 not read")
+                .arg(atLeast)
+                .arg(count)
+                .arg(lines)};
 }
 
 } // namespace
@@ -127,7 +136,9 @@ void Form1::readItemLines(shell::ErrorTrap &trap, ItemFileReader &reader) {
         trap.step(140, [&] { L = line; });
         QStringList F;
         trap.step(142, [&] { F = splitFields(L); });
-        trap.step(144, [&] { m_design.labels(k).setCaption(field(F, 0)); });
+        // The caption is only drawn and spoken, so it is shown in the window's language; the tag,
+        // the match key, stays the item file's line.
+        trap.step(144, [&] { m_design.labels(k).setCaption(shell::shownPlaceName(field(F, 0))); });
         bool hasComma = false;
         trap.step(146, [&] { hasComma = F.size() > 1; });
         if (hasComma)
@@ -195,7 +206,9 @@ void Form1::piccoor_DragDrop(std::int16_t Index, mapdata::Control &source) {
     trap.step(108, [&] { source.setVisible(false); });
     QStringList parts;
     trap.step(110, [&] { parts = splitFields(source.tag()); });
-    trap.step(112, [&] { m_design.maplabel(source.index()).setCaption(field(parts, 0)); });
+    trap.step(112, [&] {
+        m_design.maplabel(source.index()).setCaption(shell::shownPlaceName(field(parts, 0)));
+    });
     trap.step(114, [&] { m_design.maplabel(source.index()).setFontBold(true); });
     trap.step(116, [&] { m_design.maplabel(source.index()).setVisible(true); });
     trap.step(118, [&] { addOne(placedCount); });
@@ -206,9 +219,10 @@ void Form1::piccoor_DragDrop(std::int16_t Index, mapdata::Control &source) {
         return;
     trap.step(124, [&] { requestSound(shell::kCompleteSoundName); });
     trap.step(126, [&] {
-        m_services.messageBoxes.msgBox(QString::fromLatin1(kCompletionMessage),
-                                       mapdata::kMsgBoxOkInformation,
-                                       QString::fromLatin1(kCompletionTitle));
+        m_services.messageBoxes.msgBox(
+            QCoreApplication::translate("QuizWindow", kCompletionMessage),
+            mapdata::kMsgBoxOkInformation,
+            QCoreApplication::translate("QuizWindow", kCompletionTitle));
     });
     trap.step(128, [&] { PushButton1_Click(); });
 }

@@ -2,6 +2,7 @@
 
 #include "quiz/form1.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -19,9 +20,9 @@ QuizWindow::QuizWindow() : m_widget(std::make_unique<FormWidget>(m_design.form))
     w.placeChild(m_text1, QStringLiteral("Text1"), kText1Rect);
     const FontSpec buttonFont{QString::fromLatin1(kWindowFontFamily), kButtonFontPoints, true};
     m_pushButton1 = new PushButton(&w);
-    m_pushButton1->setCaption(QStringLiteral("Restart"));
+    m_pushButton1->setCaption(QCoreApplication::translate("QuizWindow", "Restart"));
     m_pushButton2 = new PushButton(&w);
-    m_pushButton2->setCaption(QStringLiteral("Exit"));
+    m_pushButton2->setCaption(QCoreApplication::translate("QuizWindow", "Exit"));
     for (PushButton *button : {m_pushButton1, m_pushButton2}) {
         button->setFontSpec(buttonFont);
         button->setColors(kColorWhite, kColorButtonText);

@@ -15,6 +15,7 @@ extern const char *const kErrorBoxTitle;
 
 // "in Tessaline2017/04/05.Form1.<handler> ", trailing space included.
 QString locationText(const QString &handler);
+QString outOfMemoryText();
 QString errorMessage(const QString &description, const QString &location, int line);
 void ShowErrorBox(mapdata::MessageBoxes &boxes, const QString &location, int line,
                   const QString &description);
@@ -35,7 +36,7 @@ public:
         } catch (const mapdata::Failure &failure) {
             report(failure.description());
         } catch (const std::bad_alloc &) {
-            report(QStringLiteral("Out of memory"));
+            report(outOfMemoryText());
         } catch (const std::exception &error) {
             report(QString::fromLocal8Bit(error.what()));
         }

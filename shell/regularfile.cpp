@@ -2,6 +2,7 @@
 
 #include "mapdata/files/filehead.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace shell {
@@ -30,7 +31,8 @@ FileHead readRegularFile(const QString &path, qsizetype maxBytes) {
 
 mapdata::Failure fileTooLarge(qsizetype maxBytes) {
     return {mapdata::Failure::pathFileAccessError().number(),
-            QStringLiteral("File too large (over %1 KiB)").arg(maxBytes / kBytesPerKiB)};
+            QCoreApplication::translate("ErrorBox", "File too large (over %1 KiB)")
+                .arg(maxBytes / kBytesPerKiB)};
 }
 
 } // namespace shell

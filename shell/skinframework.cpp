@@ -5,6 +5,7 @@
 #include "shell/skinsheet.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QFileInfo>
@@ -20,12 +21,14 @@ constexpr int kInvalidArgument = 5;
 const char kUnparsedSheetWarning[] = "Could not parse stylesheet";
 
 [[noreturn]] void unsupported() {
-    throw mapdata::Failure(kNotSupported,
-                           QStringLiteral("Object doesn't support this property or method"));
+    throw mapdata::Failure(
+        kNotSupported,
+        QCoreApplication::translate("ErrorBox", "Object doesn't support this property or method"));
 }
 
 [[noreturn]] void invalidSkin() {
-    throw mapdata::Failure(kInvalidSkinFile, QStringLiteral("Invalid skin file"));
+    throw mapdata::Failure(kInvalidSkinFile,
+                           QCoreApplication::translate("ErrorBox", "Invalid skin file"));
 }
 
 bool isAllowedControl(QChar c) {
@@ -112,8 +115,9 @@ void SkinFramework::LoadSkin(const QString &path, const QString &) {
 
 void SkinFramework::ApplyWindow(mapdata::WindowHandle windowHandle) {
     if (!m_window || m_windowHandle != windowHandle)
-        throw mapdata::Failure(kInvalidArgument,
-                               QStringLiteral("Invalid procedure call or argument"));
+        throw mapdata::Failure(
+            kInvalidArgument,
+            QCoreApplication::translate("ErrorBox", "Invalid procedure call or argument"));
     if (m_styleSheet.isEmpty())
         return;
     m_applied = true;

@@ -13,14 +13,20 @@ packages=(
     pulseaudio pulseaudio-utils
     # The resource-script test compiles the Windows resources with MinGW's windres.
     binutils-mingw-w64-x86-64
+    # The translations: lupdate and lrelease, their CMake package, and Qt's own translations
+    # (built into the program); python3 runs the check of the .ts files.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n python3
 )
 # Extra tools for benchmarks, fuzzing, the played games and the package checkers, asked for
-# with --extra. The game played with a screen reader listening needs Orca, speech-dispatcher,
-# the accessibility bus and a private session bus.
+# with --extra. The played game reads its accessible names over AT-SPI (dbus, at-spi2-core,
+# python3-pyatspi); the game played with a screen reader listening needs Orca,
+# speech-dispatcher and a private session bus.
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
        sox xdotool x11-utils libx11-dev
-       tesseract-ocr tesseract-ocr-eng lintian appstream desktop-file-utils
-       orca speech-dispatcher at-spi2-core dbus-daemon dbus-bin bsdutils
+       tesseract-ocr tesseract-ocr-eng tesseract-ocr-spa tesseract-ocr-por
+       lintian appstream desktop-file-utils
+       dbus at-spi2-core python3-pyatspi
+       orca speech-dispatcher dbus-daemon dbus-bin bsdutils
        # qemu-user emulates narrower processors for the pixel tests.
        qemu-user)
 
@@ -36,7 +42,8 @@ windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
          wine wine64 python3 patch xvfb xauth xdotool x11-utils imagemagick icoutils zip unzip
          pulseaudio pulseaudio-utils sox
          gstreamer1.0-plugins-base
-         wixl msitools tesseract-ocr tesseract-ocr-eng osslsigncode openssl)
+         wixl msitools tesseract-ocr tesseract-ocr-eng osslsigncode openssl
+         tesseract-ocr-spa)
 
 for option in "$@"; do
     case "$option" in

@@ -3,6 +3,7 @@
 #include "mapdata/design/rawpicture.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFont>
 #include <QImageReader>
 #include <QResource>
@@ -11,11 +12,13 @@ namespace mapdata {
 
 const char *const kDesignPoolCaption = "Label3";
 const char *const kDesignMapCaption = "*************";
-const char *const kInstructionsHeading = "INSTRUCTIONS";
-const char *const kInstructionLine = "DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP";
-const char *const kCountriesHeading = "COUNTRIES :";
-const char *const kCapitalsHeading = "CAPITALS :";
-const char *const kSeasHeading = "SEAS AND OCEANS :";
+const char *const kHeadingContext = "QuizWindow";
+const char *const kInstructionsHeading = QT_TRANSLATE_NOOP("QuizWindow", "INSTRUCTIONS");
+const char *const kInstructionLine =
+    QT_TRANSLATE_NOOP("QuizWindow", "DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP");
+const char *const kCountriesHeading = QT_TRANSLATE_NOOP("QuizWindow", "COUNTRIES :");
+const char *const kCapitalsHeading = QT_TRANSLATE_NOOP("QuizWindow", "CAPITALS :");
+const char *const kSeasHeading = QT_TRANSLATE_NOOP("QuizWindow", "SEAS AND OCEANS :");
 const char *const kWindowFontFamily = "Arial";
 const char *const kMapLabelFontFamily = "Arial Narrow";
 
@@ -42,7 +45,8 @@ Control &addHeading(Form &form, const char *name, const TwipsRect &rect, const c
                     bool bold) {
     Control &label = form.addControl(ControlKind::Label, QString::fromLatin1(name));
     label.setRect(rect);
-    label.setCaption(QString::fromLatin1(text));
+    // Only ever drawn: shown in the window's language.
+    label.setCaption(QCoreApplication::translate(kHeadingContext, text));
     label.setTransparent(true);
     label.setForeColor(kColorWhite);
     label.setFont({QString::fromLatin1(kWindowFontFamily), kHeadingFontPoints, bold});

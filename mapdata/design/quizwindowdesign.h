@@ -39,6 +39,8 @@ void addFontStandIns();
 
 extern const char *const kDesignPoolCaption; // "Label3"
 extern const char *const kDesignMapCaption;  // thirteen asterisks
+// The headings' English texts, translated in this context when the window is made.
+extern const char *const kHeadingContext;
 extern const char *const kInstructionsHeading;
 extern const char *const kInstructionLine;
 extern const char *const kCountriesHeading;

@@ -3,6 +3,8 @@
 #include "mapdata/toolkit/failure.h"
 #include "mapdata/toolkit/form.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace mapdata {
@@ -27,7 +29,9 @@ Control &ControlArray::operator()(int index) const {
     if (it == m_elements.end())
         throw Failure(
             kControlArrayElementMissing,
-            QStringLiteral("Control array element '%1(%2)' doesn't exist").arg(m_name).arg(index));
+            QCoreApplication::translate("ErrorBox", "Control array element '%1(%2)' doesn't exist")
+                .arg(m_name)
+                .arg(index));
     return *it->second;
 }
 
@@ -46,7 +50,8 @@ Control &ControlArray::load(int index) {
     if (!isValidIndex(index))
         throw Failure::overflow();
     if (contains(index))
-        throw Failure(kObjectAlreadyLoaded, QStringLiteral("Object already loaded"));
+        throw Failure(kObjectAlreadyLoaded,
+                      QCoreApplication::translate("ErrorBox", "Object already loaded"));
     const Control &first = (*this)(0);
     Control &control = addDesignElement(first.kind(), index);
     control.copyPropertiesFrom(first);

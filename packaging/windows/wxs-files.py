@@ -46,7 +46,10 @@ def main():
             if child == executable:
                 out.append(f'{pad}  <Shortcut Id="StartMenuShortcut" Directory="ProgramMenuFolder"'
                            f' Name={quoteattr(shortcut)} Target="[INSTALLDIR]{name}"'
-                           f' WorkingDirectory="INSTALLDIR" Icon="TessalineIcon"/>')
+                           f' WorkingDirectory="INSTALLDIR" Icon="TessalineIcon"'
+                           # msiexec ... TESSALINE_LANG=es: the shortcut starts the program in
+                           # that language; unset, "--lang=" leaves it to the desktop.
+                           f' Arguments="--lang=[TESSALINE_LANG]"/>')
             out.append(f"{pad}</Component>")
 
     out.append('    <DirectoryRef Id="INSTALLDIR">')

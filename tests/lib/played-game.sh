@@ -16,9 +16,9 @@
 #   game_stop                       ends the recorder (for the caller's clean-up)
 #   game_find_box TITLE TIMEOUT_S   the visible window shown titled exactly TITLE: $game_box
 #   game_answer_box                 Return to that box
-#   game_play_to_end                every name still in the pool placed by clicks; the box
-#                                   titled exactly SUCCESS comes, is dismissed with Return, and
-#                                   the board is dealt again
+#   game_play_to_end [TITLE]        every name still in the pool placed by clicks; the box
+#                                   titled exactly TITLE (SUCCESS) comes, is dismissed with
+#                                   Return, and the board is dealt again
 #
 # Before sourcing, set root (the source tree) and work (a private folder of the caller's).
 # TESSALINE_SHOTS=folder keeps the screenshots and the recording, to look at when a check fails.
@@ -226,7 +226,7 @@ game_box_gone() {
 # change nothing. After the last name the completion box must come, titled exactly SUCCESS.
 readonly GAME_BOX_TIMEOUT_S=20
 game_play_to_end() {
-    local places px py mx my
+    local title="${1:-SUCCESS}" places px py mx my
     places="$(python3 "$root/tests/lib/click-places.py" "$root")" || {
         fail "the click places of a whole game"
         return
@@ -236,13 +236,13 @@ game_play_to_end() {
         xdotool mousemove $((X + px)) $((Y + py)) click 1 sleep 0.1 \
             mousemove $((X + mx)) $((Y + my)) click 1 sleep 0.1
     done <<<"$places"
-    if ! game_find_box SUCCESS "$GAME_BOX_TIMEOUT_S"; then
-        fail "a whole game by clicks: the completion box is titled exactly SUCCESS (${game_box_seen:-no box})"
+    if ! game_find_box "$title" "$GAME_BOX_TIMEOUT_S"; then
+        fail "a whole game by clicks: the completion box is titled exactly $title (${game_box_seen:-no box})"
         return
     fi
-    pass "a whole game by clicks: the completion box is titled exactly SUCCESS"
+    pass "a whole game by clicks: the completion box is titled exactly $title"
     game_answer_box
-    check "the completion box is dismissed with Return" game_box_gone SUCCESS
+    check "the completion box is dismissed with Return" game_box_gone "$title"
     sleep 0.5
     game_shot dealt
     # shellcheck disable=SC2086

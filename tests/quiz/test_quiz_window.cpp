@@ -1,5 +1,7 @@
 #include "fakes/fakeservices.h"
+#include "fakes/windowlanguage.h"
 #include "quiz/quizwindow.h"
+#include "shell/translations.h"
 
 #include <gtest/gtest.h>
 
@@ -248,26 +250,44 @@ TEST_F(QuizWindowOnScreen, FocusSinkHoldsTheFocusOutOfSight) {
 
 // A face wider than Arial (the fallback for a missing font) wraps a name onto a line more
 // than its label has room for, and the label cuts it off: "North Atlantic Ocean" in the
-// pool did, under Wine without Arial.
+// pool did, under Wine without Arial. Translated names and headings are longer still.
 TEST_F(QuizWindowOnScreen, EveryNameFitsItsPoolLabelAndItsMapLabel) {
     if (QFontInfo(toQFont({})).family().isEmpty())
         GTEST_SKIP() << "this platform plugin finds no fonts at all (offscreen on Windows)";
     const QuizWindowDesign &d = window->design();
-    for (int i = 0; i < kItemCount; ++i) {
-        const QString name = QString::fromLatin1(kItemTable[std::size_t(i)].name);
-        // A placed name is shown in bold.
-        FontSpec mapFont = d.maplabel(i).font();
-        mapFont.bold = true;
-        for (const auto &[font, rect] : {std::pair{d.labels(i).font(), d.labels(i).rect()},
-                                         std::pair{mapFont, d.maplabel(i).rect()}}) {
-            const QRectF room = rect.toPixels();
-            const QRectF used =
-                QFontMetricsF(toQFont(font))
-                    .boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, name);
+    // At each whole screen scale the window is drawn at: the font's pixels and the room both
+    // grow, but hinting does not scale exactly.
+    auto expectFits = [](const QString &text, const FontSpec &font, const TwipsRect &rect) {
+        for (const int scale : {1, 2}) {
+            QFont scaled = toQFont(font);
+            scaled.setPixelSize(scaled.pixelSize() * scale);
+            const QRectF logical = rect.toPixels();
+            const QRectF room(logical.topLeft() * scale, logical.size() * scale);
+            const QRectF used = QFontMetricsF(scaled).boundingRect(
+                room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
             EXPECT_TRUE(room.contains(used))
-                << name.toStdString() << " in " << QFontInfo(toQFont(font)).family().toStdString()
-                << ": needs " << used.width() << " x " << used.height() << ", has " << room.width()
-                << " x " << room.height();
+                << text.toStdString() << " at scale " << scale << " in "
+                << QFontInfo(scaled).family().toStdString() << ": needs " << used.width() << " x "
+                << used.height() << ", has " << room.width() << " x " << room.height();
         }
+    };
+    for (const char *language : {"en", "es", "pt_BR"}) {
+        SCOPED_TRACE(language);
+        fakes::WindowLanguage shown(language);
+        for (int i = 0; i < kItemCount; ++i) {
+            const QString name =
+                shell::shownPlaceName(QString::fromLatin1(kItemTable[std::size_t(i)].name));
+            // A placed name is shown in bold.
+            FontSpec mapFont = d.maplabel(i).font();
+            mapFont.bold = true;
+            expectFits(name, d.labels(i).font(), d.labels(i).rect());
+            expectFits(name, mapFont, d.maplabel(i).rect());
+        }
+        for (const auto &[heading, text] :
+             {std::pair{d.Label1, kInstructionsHeading}, std::pair{d.Label2, kInstructionLine},
+              std::pair{d.Label3, kCountriesHeading}, std::pair{d.Label4, kCapitalsHeading},
+              std::pair{d.Label5, kSeasHeading}})
+            expectFits(QCoreApplication::translate(kHeadingContext, text), heading->font(),
+                       heading->rect());
     }
 }

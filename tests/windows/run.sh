@@ -140,23 +140,37 @@ check "MSI: Manufacturer Quelmark" test "$(property "$msi" Manufacturer)" = Quel
 check "MSI: an upgrade code" grep -qE '^\{[0-9A-F-]{36}\}$' <<<"$upgrade_code"
 check "MSI: per machine (ALLUSERS=1)" test "$(property "$msi" ALLUSERS)" = 1
 check "MSI: 64-bit" grep -q 'Template: x64;' <(msiinfo suminfo "$msi")
+check "MSI: the shortcut passes the property TESSALINE_LANG as --lang" \
+    grep -q -- '--lang=\[TESSALINE_LANG\]' <(msiinfo export "$msi" Shortcut)
 check "MSI: the same files as the zip" \
     test "$(msiinfo export "$msi" File | tail -n +4 | cut -f3 | sort | tr '\n' ' ')" = \
          "$(find "$folder" -type f -printf '%f\n' | sort | tr '\n' ' ')"
 
 # ---- a played game ----
-# play_game FOLDER LABEL [to-end]: starts FOLDER/Tessaline.exe from its folder, plays two
-# drops by dragging and one by keyboard, checks what is seen, every text of the window and
-# what is heard; with to-end, plays the rest of the game by clicks to the box titled exactly
-# SUCCESS and dismisses it; and ends it with Exit. Each game keeps its captures in a folder of
-# its own.
+# play_game FOLDER LABEL [to-end [LOCALE LANGUAGE]]: starts FOLDER/Tessaline.exe from its
+# folder, plays two drops by dragging and one by keyboard, checks what is seen, every text of
+# the window and what is heard; with to-end, plays the rest of the game by clicks to the box
+# titled exactly SUCCESS and dismisses it; and ends it with Exit. Each game keeps its captures
+# in a folder of its own. With LOCALE, Wine runs under that desktop locale and the texts are
+# read in LANGUAGE (es, pt_BR), as the program's translation gives them.
 play_game() {
-    local from="$1" label="$2" to_end="${3:-}" work
+    local from="$1" label="$2" to_end="${3:-}" locale="${4:-}" language="${5:-}" work
     work="$base_work/$label"
     mkdir -p "$work"
-    echo "---- a played game from the $label"
+    echo "---- a played game from the $label${locale:+ under $locale}"
     game_record "$SINK"
-    (cd "$from" && exec wine Tessaline.exe) &
+    if [[ -n "$locale" ]]; then
+        # Wine takes the Windows display language from the C library's locale, which need not
+        # be installed: it is compiled into a private folder (LOCPATH) from Debian's sources.
+        mkdir -p "$base_work/locales"
+        [[ -d "$base_work/locales/$locale" ]] ||
+            localedef -i "${locale%%.*}" -f "${locale##*.}" "$base_work/locales/$locale" ||
+            fail "$label: the locale $locale is made"
+        (cd "$from" && LOCPATH="$base_work/locales" LANG="$locale" LC_ALL="$locale" \
+            exec wine Tessaline.exe) &
+    else
+        (cd "$from" && exec wine Tessaline.exe) &
+    fi
     program=$!
     if ! game_find_window "$WINDOW_TIMEOUT_S"; then
         fail "$label: window titled Tessaline opens"
@@ -174,10 +188,10 @@ play_game() {
     game_check_board
     check "$label: every text of the window reads right at the start" \
         python3 "$root/tests/lib/read-window.py" "$work/start.png" --origin 0,0 \
-        --items "$from/items.txt"
+        --items "$from/items.txt" --lang "$language"
     check "$label: every text reads right after the drops, Peru on the map" \
         python3 "$root/tests/lib/read-window.py" "$work/right.png" --origin 0,0 --placed Peru \
-        --items "$from/items.txt"
+        --items "$from/items.txt" --lang "$language"
     if [[ "$to_end" == to-end ]]; then
         game_stop # the recording holds the three drops' sounds
         game_play_to_end
@@ -189,6 +203,9 @@ play_game() {
 base_work="$work"
 
 play_game "$folder" zip to-end
+# Qt's translations and the program's are in the static executable: under a Spanish desktop
+# every text is Spanish.
+play_game "$folder" zip-es "" es_ES.UTF-8 es
 
 # ---- an error box: its window is titled exactly "Application Error" ----
 # Without items.txt the load reports the file missing, after the application title is set.
@@ -244,6 +261,9 @@ for f in Tessaline.exe items.txt HAND-M.CUR x/o.cjs sounds/correct.wma sounds/wr
 done
 check "MSI: installs the same files as the zip" diff -r "$folder" "$program_files"
 check "MSI: a Start-menu shortcut Tessaline.lnk" test -n "$(shortcuts)"
+shortcut_file="$(shortcuts | head -1)"
+check "MSI: with no TESSALINE_LANG the shortcut leaves the language to the desktop (--lang=)" \
+    grep -qx -- '--lang=' <(strings -el "${shortcut_file:-/dev/null}")
 check "MSI: an uninstall entry Tessaline $msi_version" test "$(installed_versions)" = "$msi_version"
 check "MSI: the uninstall entry names Quelmark" \
     grep -q 'Publisher .*Quelmark' <(wine reg query "$UNINSTALL_KEY" /s 2>/dev/null | tr -d '\r')

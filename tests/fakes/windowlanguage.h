@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/translations.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace fakes {
+
+// The window's language for as long as it lives, as the program chooses it at start from
+// --lang; back to the source texts afterwards. Make it before the window.
+class WindowLanguage {
+public:
+    explicit WindowLanguage(const char *code) {
+        m_loaded =
+            shell::installTranslations(*QCoreApplication::instance(), QString::fromLatin1(code));
+    }
+    ~WindowLanguage() {
+        // A translator removes itself from the application when deleted.
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>(
+            QString(), Qt::FindDirectChildrenOnly));
+    }
+    WindowLanguage(const WindowLanguage &) = delete;
+    WindowLanguage &operator=(const WindowLanguage &) = delete;
+
+    const QString &loaded() const { return m_loaded; }
+
+private:
+    QString m_loaded;
+};
+
+} // namespace fakes
