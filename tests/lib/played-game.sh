@@ -191,9 +191,12 @@ game_check_sounds() {
 game_find_box() {
     local title="$1" tenths=$(($2 * 10)) w shown
     game_box="" game_box_seen=""
+    # Titles are UTF-8 (a translated "ÉXITO"): xdotool's search reads the window's legacy name,
+    # which Qt writes as UTF-8 bytes in a Latin-1 property, so a non-ASCII title never matches
+    # there; every visible window's name is read in a UTF-8 locale and compared here instead.
     for _ in $(seq "$tenths"); do
-        for w in $(xdotool search --onlyvisible --name "$title" 2>/dev/null); do
-            shown="$(xdotool getwindowname "$w" 2>/dev/null)"
+        for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+            shown="$(LC_ALL=C.UTF-8 xdotool getwindowname "$w" 2>/dev/null)"
             if [[ "$shown" == "$title" ]]; then
                 game_box="$w"
                 return 0
@@ -215,7 +218,8 @@ game_answer_box() {
 game_box_gone() {
     for _ in $(seq 50); do
         xdotool getwindowname "$game_box" >/dev/null 2>&1 || return 0
-        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$game_box" || return 0
+        [[ "$(LC_ALL=C.UTF-8 xdotool getwindowname "$game_box" 2>/dev/null)" == "$1" ]] || return 0
+        xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$game_box" || return 0
         sleep 0.1
     done
     return 1
