@@ -41,7 +41,7 @@ TEST_F(SpanishGame, IsJudgedByTheEnglishKeysAndShownAndSpokenInSpanish) {
     EXPECT_EQ(design().labels(peru).tag(), QStringLiteral("Peru"));
 
     const std::size_t heardBefore = a11y::heard().size();
-    drag(peru, *dropPointFor(QStringLiteral("Chile")));
+    drag(peru, *dropPoint(itemIndex("Chile")));
     EXPECT_TRUE(design().labels(peru).isVisible());
     QStringList shownInPool;
     for (int item = 0; item < kItemCount; ++item)
