@@ -22,9 +22,9 @@ protected:
     QStringList toldResults(std::size_t from) {
         QStringList told;
         for (std::size_t i = from; i < a11y::heard().size(); ++i)
-            if (a11y::heard()[i].objectName == QLatin1String("ResultStatus") &&
-                a11y::heard()[i].type == QAccessible::ValueChanged)
-                told << a11y::heard()[i].value;
+            if (a11y::heard()[i].objectName == QLatin1String("ResultNotice") &&
+                a11y::heard()[i].type == QAccessible::ObjectShow)
+                told << a11y::heard()[i].name;
         return told;
     }
 };
