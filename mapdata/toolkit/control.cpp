@@ -10,15 +10,17 @@ QFont toQFont(const FontSpec &style) {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pointsToPixels(style.sizePoints));
     font.setBold(style.bold);
-    // Text is hinted vertically only, and antialiased in grey. With full hinting the Windows
-    // font engine follows the font's own table of sizes, which turns antialiasing off for
-    // regular Arial at 11 px and drops one-pixel stems such as an "I"; and it rounds every
-    // glyph's advance to whole pixels, which widens bold names past their labels (a placed
-    // "Buenos Aires" in bold Liberation Sans Narrow wraps and is cut off). Vertical hinting
-    // keeps the font's own advances, as on Linux, where nothing changes.
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-    font.setStyleStrategy(
-        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+    // Regular text is hinted vertically only, and antialiased in grey: with full hinting the
+    // Windows font engine follows the font's own table of sizes, which turns antialiasing off
+    // for regular Arial at 11 px and drops one-pixel stems such as an "I". Bold text is
+    // antialiased there already and keeps its hinting, which keeps its letters apart; but
+    // full hinting also rounds every advance to whole pixels, so bold text that must keep the
+    // font's own widths is hinted vertically too. On Linux nothing changes.
+    if (!style.bold || style.fontAdvances) {
+        font.setHintingPreference(QFont::PreferVerticalHinting);
+        font.setStyleStrategy(
+            QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+    }
     return font;
 }
 
