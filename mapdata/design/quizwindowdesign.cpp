@@ -65,7 +65,9 @@ void addMapLabel(ControlArray &maplabel, int index) {
     Control &label = maplabel.addDesignElement(ControlKind::Label, index);
     label.setRect(kItemTable[std::size_t(index)].mapLabel);
     label.setCaption(QString::fromLatin1(kDesignMapCaption));
-    label.setFont({QString::fromLatin1(kMapLabelFontFamily), kMapLabelFontPoints, false});
+    // Shown in bold once placed, in a room that fits the name to the pixel: fully hinted bold
+    // advances on Windows (62 px for "Buenos Aires" in Liberation Sans Narrow) would wrap it.
+    label.setFont({QString::fromLatin1(kMapLabelFontFamily), kMapLabelFontPoints, false, true});
     label.setAlignment(TextAlignment::Centre);
     label.setTransparent(true);
     label.setForeColor(kColorButtonText);

@@ -13,8 +13,10 @@ QFont toQFont(const FontSpec &style) {
     // Regular text is hinted vertically only, and antialiased in grey: with full hinting the
     // Windows font engine follows the font's own table of sizes, which turns antialiasing off
     // for regular Arial at 11 px and drops one-pixel stems such as an "I". Bold text is
-    // antialiased there already and keeps its hinting.
-    if (!style.bold) {
+    // antialiased there already and keeps its hinting, which keeps its letters apart; but
+    // full hinting also rounds every advance to whole pixels, so bold text that must keep the
+    // font's own widths is hinted vertically too. On Linux nothing changes.
+    if (!style.bold || style.fontAdvances) {
         font.setHintingPreference(QFont::PreferVerticalHinting);
         font.setStyleStrategy(
             QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));

@@ -25,6 +25,9 @@ struct FontSpec {
     QString family = QStringLiteral("Arial");
     double sizePoints = 9.0;
     bool bold = false;
+    // Laid out with the font's own advances even in bold: a room measured to the pixel (a
+    // map label) is not overrun where the font engine rounds each glyph up.
+    bool fontAdvances = false;
 };
 
 // The font that draws a FontSpec: its size in pixels, so that it never follows the

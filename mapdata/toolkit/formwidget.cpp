@@ -173,7 +173,8 @@ void FormWidget::closeEvent(QCloseEvent *event) {
 
 const QFont &FormWidget::fontFor(const FontSpec &style) {
     const QString key = style.family + QLatin1Char('/') + QString::number(style.sizePoints) +
-                        (style.bold ? QLatin1String("/b") : QLatin1String("/r"));
+                        (style.bold ? QLatin1String("/b") : QLatin1String("/r")) +
+                        (style.fontAdvances ? QLatin1String("/a") : QLatin1String(""));
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {
         it = m_fonts.insert(key, toQFont(style));

@@ -43,6 +43,7 @@ import re
 import subprocess
 import sys
 import tempfile
+import unicodedata
 
 TWIPS_PER_PIXEL = 15
 UPSCALE = 4
@@ -56,6 +57,13 @@ MARGIN_PX = 16  # blank border around a prepared text, in upscaled pixels
 INK_TOP_INSET_PX = 2
 # Push buttons draw a frame; the caption is read inside it.
 BUTTON_INSET_PX = 3
+# Arial's ascent in ems, which its stand-ins share: a label's baseline lies this far below its
+# top edge, and a text without descenders has no ink below it.
+ASCENT_EM = 1854 / 2048
+POINTS_PER_PIXEL = 0.75
+# Letters whose ink stays above the baseline, with the marks drawn above a letter.
+NO_DESCENDER_BASES = set("ABCDEFGHIJKLMNOPRSTUVWXYZabcdefhiklmnorstuvwxz0123456789 :.!'-")
+MARKS_ABOVE = set("\u0300\u0301\u0302\u0303\u0308")
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 
 
@@ -77,9 +85,16 @@ def find_all(pattern, text, where, count=None):
 
 
 class Text:
-    def __init__(self, name, expected, rect, inset=0, on_map=False):
+    def __init__(self, name, expected, rect, inset=0, on_map=False, font_px=None):
         self.name, self.expected, self.rect, self.inset = name, expected, rect, inset
         self.on_map = on_map
+        self.font_px = font_px  # known for the pool labels, which overlap each other
+
+    def ink_ends_at_baseline(self):
+        """Whether none of the text's glyphs reaches below the baseline."""
+        return self.font_px is not None and all(
+            c in NO_DESCENDER_BASES or c in MARKS_ABOVE
+            for c in unicodedata.normalize("NFD", self.expected))
 
 
 # Tesseract's language data for the window's languages.
@@ -128,6 +143,9 @@ def design_texts(items_path, placed, shown=None):
 
     pool_w = int(find_all(r"kPoolLabelWidthTwips = (\d+);", zones_h, "zonetable.h", 1)[0])
     pool_h = int(find_all(r"kPoolLabelHeightTwips = (\d+);", zones_h, "zonetable.h", 1)[0])
+    pool_points = float(find_all(r"kPoolFontPoints = ([\d.]+);", header,
+                                 "quizwindowdesign.h", 1)[0])
+    pool_px = int(pool_points / POINTS_PER_PIXEL + 0.5)
     table = zones[zones.index("kItemTable"):]
     records = find_all(r'\{"[^"]*",\s*PoolHeading::\w+,\s*(\d+),\s*(\d+),\s*'
                        r'\{(\d+),\s*(\d+),\s*(\d+),\s*(\d+)\}\}', table, "zonetable.cpp", 28)
@@ -145,7 +163,8 @@ def design_texts(items_path, placed, shown=None):
         if captions[k] in placed:
             texts.append(Text("maplabel(%d)" % k, name, tuple(map_rect), on_map=True))
         else:
-            texts.append(Text("labels(%d)" % k, name, (left, top, pool_w, pool_h)))
+            texts.append(Text("labels(%d)" % k, name, (left, top, pool_w, pool_h),
+                              font_px=pool_px))
 
     captions = {button: tr(context, text) for button, context, text in find_all(
         r'(m_pushButton\d)->setCaption\(\s*QCoreApplication::translate\("(\w+)",\s*"([^"]*)"\)\);',
@@ -159,21 +178,26 @@ def design_texts(items_path, placed, shown=None):
 
 def crop_box(text, texts, origin, scale):
     """The text's box in screenshot pixels (x, y, width, height), the row of the box from
-    which ink belongs to a label below that overlaps it (None when none does), and whether a
+    which ink belongs to a label below that overlaps it (None when none does), whether a
     label above overlaps it: how many of the box's rows it covers, -1 for a map label (the
-    map's borders enter it from above), None when none does."""
+    map's borders enter it from above), None when none does; and how many of the box's rows
+    the ink of the labels above can reach (their baseline when no glyph of theirs descends;
+    None: all the rows they cover)."""
     def px(twips):
         return round(twips * scale / TWIPS_PER_PIXEL)
 
     left, top, width, height = text.rect
     below = None
     above = None
+    ink_rows = []
     for other in texts:
         o_left, o_top, o_width, o_height = other.rect
         if other is not text and o_top < top < o_top + o_height and o_left < left + width \
                 and left < o_left + o_width:
             covered = px(o_top + o_height) - px(top)
             above = covered if above is None else max(above, covered)
+            ink_rows.append(min(covered, px(o_top) + round(ASCENT_EM * other.font_px * scale)
+                                - px(top)) if other.ink_ends_at_baseline() else None)
         if other is not text and top < o_top < top + height and o_left < left + width \
                 and left < o_left + o_width:
             below = o_top if below is None else min(below, o_top)
@@ -181,11 +205,14 @@ def crop_box(text, texts, origin, scale):
     x, y = origin[0] + px(left) + inset, origin[1] + px(top) + inset
     box = (x, y, px(left + width) - px(left) - 2 * inset, px(top + height) - px(top) - 2 * inset)
     cut = None if below is None else px(below) - px(top) - inset + round(INK_TOP_INSET_PX * scale)
+    above_ink = None if not ink_rows or None in ink_rows else max(ink_rows)
     if text.on_map:
         above = -1
     elif above is not None:
         above -= round(text.inset * scale)
-    return box, cut, above
+        if above_ink is not None:
+            above_ink -= round(text.inset * scale)
+    return box, cut, above, above_ink
 
 
 def read_pgm(data):
@@ -232,16 +259,8 @@ def otsu_threshold(pixels):
     return best_level
 
 
-def drop_neighbours_ink(ink, width, height, cut_row, upscale, above_rows=None, band_rows=0):
-    """Clears the ink of the labels above and below: every piece of ink that enters the box
-    through its top edge and lies within the above_rows rows that the label above covers (a
-    descender of that label; None: ink at the top edge is all the text's, an accent on a
-    capital such as Í, and a piece reaching lower, an accented letter, is the text's too),
-    and every piece that begins at or below cut_row (the label below); and specks smaller
-    than a screen pixel (no glyph's part). above_rows=-1 drops every piece at the top edge. With
-    band_rows, the ink holds that many rows from above the box first: a piece enters through
-    the top edge when it reaches into them (a descender does, an accent drawn on the box's
-    first row does not), and the rows counted by above_rows and cut_row start below them."""
+def ink_pieces(ink, width, height):
+    """The pieces of ink, 8-connected, each as a list of indices."""
     seen = bytearray(len(ink))
     for start in range(len(ink)):
         if not ink[start] or seen[start]:
@@ -260,6 +279,25 @@ def drop_neighbours_ink(ink, width, height, cut_row, upscale, above_rows=None, b
                         if ink[n] and not seen[n]:
                             seen[n] = 1
                             stack.append(n)
+        yield piece
+
+
+def drop_neighbours_ink(ink, width, height, cut_row, upscale, above_rows=None, band_rows=0,
+                        above_ink_rows=None):
+    """Clears the ink of the labels above and below: every piece of ink that enters the box
+    through its top edge and lies within the above_rows rows that the label above covers (a
+    descender of that label; None: ink at the top edge is all the text's, an accent on a
+    capital such as Í, and a piece reaching lower, an accented letter, is the text's too),
+    and every piece that begins at or below cut_row (the label below); and specks smaller
+    than a screen pixel (no glyph's part). above_rows=-1 drops every piece at the top edge. With
+    band_rows, the ink holds that many rows from above the box first: a piece enters through
+    the top edge when it reaches into them (a descender does, an accent drawn on the box's
+    first row does not), and the rows counted by above_rows and cut_row start below them.
+    With above_ink_rows, the label above has no ink below that row: of a piece entering from
+    above, what lies lower is the text's own (an accent that touches the letter above it),
+    kept when it is at least a screen pixel tall."""
+    remnants = bytearray(len(ink))
+    for piece in ink_pieces(ink, width, height):
         top_row = min(piece) // width
         bottom_row = max(piece) // width
         if band_rows:
@@ -271,10 +309,18 @@ def drop_neighbours_ink(ink, width, height, cut_row, upscale, above_rows=None, b
                 len(piece) < upscale * upscale:
             for at in piece:
                 ink[at] = 0
+            if from_above and above_ink_rows is not None and above_rows >= 0:
+                for at in piece:
+                    if at // width >= above_ink_rows + band_rows:
+                        remnants[at] = 1
+    for piece in ink_pieces(remnants, width, height):
+        if (max(piece) - min(piece)) // width + 1 >= upscale and len(piece) >= upscale * upscale:
+            for at in piece:
+                ink[at] = 1
 
 
 def prepare(screenshot, box, cut, on_map, erase_first_letter, upscale=UPSCALE,
-            above_rows=None):
+            above_rows=None, above_ink_rows=None):
     """The text's crop as black ink on white, scaled up, as a PGM file's bytes."""
     x, y, w, h = box
     # Under a label that overlaps it, one more screen row above the box tells a piece that
@@ -298,7 +344,8 @@ def prepare(screenshot, box, cut, on_map, erase_first_letter, upscale=UPSCALE,
     band_rows = band * upscale
     drop_neighbours_ink(ink, width, height,
                         None if cut is None else cut * upscale + band_rows, upscale,
-                        rows_above, band_rows)
+                        rows_above, band_rows,
+                        None if above_ink_rows is None else above_ink_rows * upscale)
     ink = ink[band_rows * width:]
     height -= band_rows
     if erase_first_letter:
@@ -355,7 +402,7 @@ def main():
     wrong = 0
     with tempfile.TemporaryDirectory() as scratch:
         for i, text in enumerate(texts):
-            box, cut, above = crop_box(text, texts, origin, args.scale)
+            box, cut, above, above_ink = crop_box(text, texts, origin, args.scale)
             path = os.path.join(args.keep or scratch, "%02d-%s.pgm" % (
                 i, re.sub(r"\W", "_", text.name)))
             # A map label is read again with the plain threshold: its thin antialiased
@@ -366,7 +413,7 @@ def main():
             for upscale, strict in attempts:
                 with open(path, "wb") as f:
                     f.write(prepare(args.screenshot, box, cut, strict,
-                                    args.erase_first_letter, upscale, above))
+                                    args.erase_first_letter, upscale, above, above_ink))
                 read = ocr(path, OCR_LANGUAGES.get(args.lang.split("_")[0] or "en", "eng"))
                 good = normalised(read) == normalised(text.expected)
                 if not good and text.on_map and not re.search(r"[^\w\s]", text.expected):
