@@ -43,13 +43,13 @@ protected:
 // The system-wide settings folder is pointed at a folder of the test's own.
 class MachinePolicyStore : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_dir.path());
-    }
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    // Each case in a folder of its own: QSettings keeps a file it has read while its size and
+    // time stay the same, and "SiteVisit=0" rewritten as "SiteVisit=1" within a tick keeps both.
     bool set(const std::optional<QVariant> &siteVisit) {
-        const QString folder = m_dir.filePath(QStringLiteral("Policies/Quelmark"));
-        QDir(folder).removeRecursively();
+        const QString root = m_dir.filePath(QString::number(++m_round));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, root);
+        const QString folder = root + QStringLiteral("/Policies/Quelmark");
         if (!siteVisit)
             return true;
         QDir().mkpath(folder);
@@ -71,6 +71,7 @@ protected:
 
 private:
     QTemporaryDir m_dir;
+    int m_round = 0;
 };
 
 #endif
