@@ -69,9 +69,7 @@ protected:
         return widget().findChild<mapdata::FocusSpot *>(name);
     }
     mapdata::FocusSpot *nameSpot(int item) { return spot(QStringLiteral("labels(%1)").arg(item)); }
-    mapdata::FocusSpot *placeSpot(int zone) {
-        return spot(QStringLiteral("places(%1)").arg(zone));
-    }
+    mapdata::FocusSpot *placeSpot(int zone) { return spot(QStringLiteral("places(%1)").arg(zone)); }
     // The place the marker stands on; none while it is not shown.
     mapdata::FocusSpot *marker() {
         for (int z = 0; z < mapdata::kZoneCount; ++z)
