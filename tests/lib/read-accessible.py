@@ -27,9 +27,9 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 
 
 def read_window_module():
-    spec = importlib.util.spec_from_file_location("read_window", os.path.join(HERE, "read-window.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("read_window", os.path.join(HERE, "read-window.py"))
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
