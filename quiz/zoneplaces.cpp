@@ -20,10 +20,6 @@ constexpr double kCoastOpenShare = 0.5;
 // The land's extent is cut in three, across and down, for the compass words.
 constexpr int kCompassParts = 3;
 
-QRect asRect(const mapdata::TwipsRect &r) {
-    return {r.leftTwips, r.topTwips, r.widthTwips, r.heightTwips};
-}
-
 // A zone whose first name is one of the pool's seas and oceans.
 bool isSeaTag(const QString &tag) {
     const QString first = tag.section(QLatin1Char(','), 0, 0);
@@ -106,8 +102,8 @@ ZonePlaces::ZonePlaces(const mapdata::QuizWindowDesign &design) {
         m_places.push_back({std::move(front), point, {}});
     }
     const mapdata::TwipsRect map = design.Image1->rect();
-    const QRect visibleMap = QRect(map.leftTwips, map.topTwips, map.widthTwips, map.heightTwips)
-                                 .intersected(QRect(QPoint(0, 0), design.form.clientSizeTwips()));
+    const QRect visibleMap =
+        map.inTwips().intersected(QRect(QPoint(0, 0), design.form.clientSizeTwips()));
     const QPoint middle = visibleMap.center();
     qint64 nearest = std::numeric_limits<qint64>::max();
     for (int z = 0; z < count(); ++z) {
@@ -129,17 +125,17 @@ void ZonePlaces::findWhereabouts(const mapdata::QuizWindowDesign &design) {
     for (int z = 0; z < count(); ++z) {
         sea.push_back(isSeaTag(design.piccoor(z).tag()));
         if (!sea.back())
-            land += asRect(design.piccoor(z).rect());
+            land += design.piccoor(z).rect().inTwips();
     }
     const QRect extent = land.boundingRect();
     for (int z = 0; z < count(); ++z) {
         Whereabouts &where = m_places[std::size_t(z)].where;
         where.compass = compassAt(placePoint(z), extent);
-        where.shore = sea[std::size_t(z)]                                    ? Shore::Sea
-                      : nearOpenSide(asRect(design.piccoor(z).rect()), land) ? Shore::Coast
-                                                                             : Shore::Inland;
+        where.shore = sea[std::size_t(z)]                                      ? Shore::Sea
+                      : nearOpenSide(design.piccoor(z).rect().inTwips(), land) ? Shore::Coast
+                                                                               : Shore::Inland;
         for (int c = 0; c < design.imgCapital.count(); ++c)
-            if (frontPart(z).contains(asRect(design.imgCapital(c).rect()).center()))
+            if (frontPart(z).contains(design.imgCapital(c).rect().inTwips().center()))
                 where.capitalStar = true;
     }
 }

@@ -83,19 +83,16 @@ QRegion Form::frontRegion(const Control &control) const {
     if (!control.isVisible())
         return {};
     const TwipsRect client{0, 0, m_clientSizeTwips.width(), m_clientSizeTwips.height()};
-    const auto toRect = [](const TwipsRect &r) {
-        return QRect(r.leftTwips, r.topTwips, r.widthTwips, r.heightTwips);
-    };
-    QRegion region = QRegion(toRect(control.rect())).intersected(toRect(client));
+    QRegion region = QRegion(control.rect().inTwips()).intersected(client.inTwips());
     for (const WindowedPlace &place : m_windowed)
         if (place.visible)
-            region -= toRect(place.rect);
+            region -= place.rect.inTwips();
     auto it = std::find(m_stacking.begin(), m_stacking.end(), &control);
     if (it == m_stacking.end())
         return {};
     for (++it; it != m_stacking.end() && !region.isEmpty(); ++it)
         if ((*it)->isVisible())
-            region -= toRect((*it)->rect());
+            region -= (*it)->rect().inTwips();
     return region;
 }
 

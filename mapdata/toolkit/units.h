@@ -29,6 +29,8 @@ struct TwipsRect {
         return leftTwips < other.rightTwips() && other.leftTwips < rightTwips() &&
                topTwips < other.bottomTwips() && other.topTwips < bottomTwips();
     }
+    // The same rectangle as a QRect, still in twips, for region arithmetic.
+    QRect inTwips() const { return QRect(leftTwips, topTwips, widthTwips, heightTwips); }
     QRectF toPixels() const {
         return QRectF(double(leftTwips) / kTwipsPerPixel, double(topTwips) / kTwipsPerPixel,
                       double(widthTwips) / kTwipsPerPixel, double(heightTwips) / kTwipsPerPixel);
