@@ -42,11 +42,9 @@ QString shownPlaceName(const QString &name) {
 QString chooseTranslation(const QStringList &userLanguages, const QStringList &translations) {
     for (QString wanted : userLanguages) {
         wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
-        if (translations.contains(wanted, Qt::CaseInsensitive)) {
-            for (const QString &translation : translations)
-                if (translation.compare(wanted, Qt::CaseInsensitive) == 0)
-                    return translation;
-        }
+        for (const QString &translation : translations)
+            if (translation.compare(wanted, Qt::CaseInsensitive) == 0)
+                return translation;
         const QString language = languageOf(wanted).toLower();
         if (language == QLatin1String(kSourceLanguage))
             return QString();
