@@ -2,6 +2,8 @@
 
 #include "quiz/form1.h"
 
+#include "mapdata/toolkit/accessibility.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,7 +12,11 @@ namespace quiz {
 
 using namespace mapdata;
 
-QuizWindow::QuizWindow() : m_widget(std::make_unique<FormWidget>(m_design.form)) {
+QuizWindow::QuizWindow() {
+    // Before any of the window's widgets is made: the window reads as a frame, the focus spots
+    // and the instruction line with their own roles and names.
+    installAccessibility();
+    m_widget = std::make_unique<FormWidget>(m_design.form);
     FormWidget &w = *m_widget;
     w.setFont(toQFont({QString::fromLatin1(kWindowFontFamily), kWindowFontPoints, true}));
 

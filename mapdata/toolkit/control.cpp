@@ -1,6 +1,5 @@
 #include "mapdata/toolkit/control.h"
 
-#include "mapdata/toolkit/form.h"
 #include "mapdata/toolkit/units.h"
 
 namespace mapdata {
@@ -24,12 +23,12 @@ QFont toQFont(const FontSpec &style) {
     return font;
 }
 
-Control::Control(Form &form, ControlKind kind, QString name, int index)
-    : m_form(form), m_kind(kind), m_name(std::move(name)), m_index(index) {}
+Control::Control(ControlHost &host, ControlKind kind, QString name, int index)
+    : m_host(host), m_kind(kind), m_name(std::move(name)), m_index(index) {}
 
 void Control::invalidate() {
     if (m_visible)
-        m_form.invalidate(m_rect);
+        m_host.invalidate(m_rect);
 }
 
 void Control::setRect(const TwipsRect &rect) {
@@ -70,7 +69,7 @@ void Control::setVisible(bool visible) {
     m_visible = true;
     invalidate();
     m_visible = visible;
-    m_form.visibilityChanged(*this);
+    m_host.visibilityChanged(*this);
 }
 
 void Control::setCaption(const QString &caption) {

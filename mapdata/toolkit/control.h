@@ -11,7 +11,7 @@
 
 namespace mapdata {
 
-class Form;
+class Control;
 class ControlArray;
 
 enum class ControlKind { Label, Image, Shape };
@@ -35,12 +35,26 @@ struct FontSpec {
 // is missing.
 QFont toQFont(const FontSpec &style);
 
+// The window that holds windowless controls (the form), as its controls and control arrays
+// see it: it repaints where a control lies, hears when one is shown or hidden, and makes
+// the elements of arrays.
+class ControlHost {
+public:
+    virtual void invalidate(const TwipsRect &rect) = 0;
+    virtual void visibilityChanged(Control &control) = 0;
+    // A new control in front of the others, of the array name at index (-1: no array).
+    virtual Control &createControl(ControlKind kind, const QString &name, int index) = 0;
+
+protected:
+    ~ControlHost() = default;
+};
+
 // A windowless control: drawn by the form itself, below every windowed control.
 // One class serves labels, image controls and rectangle shapes; the kind picks
 // what is drawn.
 class Control {
 public:
-    Control(Form &form, ControlKind kind, QString name, int index = -1);
+    Control(ControlHost &host, ControlKind kind, QString name, int index = -1);
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;
 
@@ -49,7 +63,6 @@ public:
     // Index within its control array, or -1 for a single control.
     int index() const { return m_index; }
     ControlArray *array() const { return m_array; }
-    Form &form() const { return m_form; }
 
     const TwipsRect &rect() const { return m_rect; }
     void setRect(const TwipsRect &rect);
@@ -102,7 +115,7 @@ private:
     friend class ControlArray;
     void invalidate();
 
-    Form &m_form;
+    ControlHost &m_host;
     ControlKind m_kind;
     QString m_name;
     int m_index;

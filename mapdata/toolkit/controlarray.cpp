@@ -1,7 +1,6 @@
 #include "mapdata/toolkit/controlarray.h"
 
 #include "mapdata/toolkit/failure.h"
-#include "mapdata/toolkit/form.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +19,8 @@ bool isValidIndex(int index) {
 
 } // namespace
 
-ControlArray::ControlArray(Form &form, QString name) : m_form(form), m_name(std::move(name)) {}
+ControlArray::ControlArray(ControlHost &host, QString name)
+    : m_host(host), m_name(std::move(name)) {}
 
 Control &ControlArray::operator()(int index) const {
     if (!isValidIndex(index))
@@ -40,7 +40,7 @@ bool ControlArray::contains(int index) const {
 }
 
 Control &ControlArray::addDesignElement(ControlKind kind, int index) {
-    Control &control = m_form.createControl(kind, m_name, index);
+    Control &control = m_host.createControl(kind, m_name, index);
     control.m_array = this;
     m_elements[index] = &control;
     return control;

@@ -14,12 +14,11 @@ class ControlArray {
 public:
     using DropHandler = std::function<void(std::int16_t index, Control &source)>;
 
-    ControlArray(Form &form, QString name);
+    ControlArray(ControlHost &host, QString name);
     ControlArray(const ControlArray &) = delete;
     ControlArray &operator=(const ControlArray &) = delete;
 
     const QString &name() const { return m_name; }
-    Form &form() const { return m_form; }
 
     // The element at index; raises a failure naming the array and index when it does not exist.
     Control &operator()(int index) const;
@@ -37,7 +36,7 @@ public:
     const DropHandler &dragOverHandler() const { return m_dragOver; }
 
 private:
-    Form &m_form;
+    ControlHost &m_host;
     QString m_name;
     std::map<int, Control *> m_elements;
     DropHandler m_dragDrop;

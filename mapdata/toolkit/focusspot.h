@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mapdata/toolkit/formwidget.h"
+
 #include <QAccessible>
 #include <QLineEdit>
 #include <QStringList>
@@ -9,21 +11,18 @@
 
 namespace mapdata {
 
-class Control;
-class FormWidget;
-
 // A windowless control cannot take the keyboard focus nor be seen by assistive technology.
 // A focus spot stands in for one (or for any spot of the surface): a child widget over it
 // that draws nothing and lets every mouse event through to the form, but sits in the tab
 // order, takes key presses (it passes them to the form) and answers accessibility queries
-// with the role, name and states given to it.
-class FocusSpot : public QWidget {
+// with the role, name and states given to it (through installAccessibility()).
+class FocusSpot : public QWidget, public ControlStandIn {
     Q_OBJECT
 public:
     // With a control, the spot covers it and is shown and hidden with it.
     FocusSpot(FormWidget &form, Control *control, const QString &objectName);
 
-    Control *control() const { return m_control; }
+    Control *control() const override { return m_control; }
 
     QAccessible::Role accessibleRole() const { return m_role; }
     void setAccessibleRole(QAccessible::Role role) { m_role = role; }
@@ -46,10 +45,6 @@ public:
     };
     void setActions(QList<Action> actions) { m_actions = std::move(actions); }
     const QList<Action> &actions() const { return m_actions; }
-
-    // The accessibility factory that gives focus spots, focus sinks and the form their own
-    // interfaces (the form reads as a frame); installed once.
-    static void installAccessibleFactory();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -18,7 +18,8 @@ Form::Form(QString name, QSize clientSizeTwips)
 Form::~Form() = default;
 
 Control &Form::createControl(ControlKind kind, const QString &name, int index) {
-    m_controls.push_back(std::make_unique<Control>(*this, kind, name, index));
+    ControlHost &host = *this;
+    m_controls.push_back(std::make_unique<Control>(host, kind, name, index));
     Control &control = *m_controls.back();
     m_stacking.push_back(&control);
     return control;
@@ -29,7 +30,8 @@ Control &Form::addControl(ControlKind kind, const QString &name) {
 }
 
 ControlArray &Form::addArray(const QString &name) {
-    m_arrays.push_back(std::make_unique<ControlArray>(*this, name));
+    ControlHost &host = *this;
+    m_arrays.push_back(std::make_unique<ControlArray>(host, name));
     return *m_arrays.back();
 }
 

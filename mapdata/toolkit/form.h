@@ -49,7 +49,7 @@ public:
 // The window as plain data: its windowless controls in stacking order, its own
 // properties, hit testing and the automatic drag of controls. The Qt widget only
 // paints it and feeds it mouse positions.
-class Form {
+class Form final : private ControlHost {
 public:
     explicit Form(QString name, QSize clientSizeTwips);
     ~Form();
@@ -130,13 +130,11 @@ public:
     bool isUnloaded() const { return m_unloaded; }
 
     void setObserver(FormObserver *observer) { m_observer = observer; }
-    void invalidate(const TwipsRect &rect);
+    void invalidate(const TwipsRect &rect) override;
 
 private:
-    friend class ControlArray;
-    friend class Control;
-    Control &createControl(ControlKind kind, const QString &name, int index);
-    void visibilityChanged(Control &control);
+    Control &createControl(ControlKind kind, const QString &name, int index) override;
+    void visibilityChanged(Control &control) override;
     void invalidate(const QRegion &twips);
     // Inside the client area and not under a windowed control.
     bool isOnPaintedSurface(QPoint twips) const;

@@ -1,7 +1,5 @@
 #include "mapdata/toolkit/formwidget.h"
 
-#include "mapdata/toolkit/focusspot.h"
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -69,7 +67,6 @@ FormWidget::FormWidget(Form &form, QWidget *parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_form(form) {
-    FocusSpot::installAccessibleFactory();
     setFixedSize(form.clientSizeTwips().width() / kTwipsPerPixel,
                  form.clientSizeTwips().height() / kTwipsPerPixel);
     setMouseTracking(true);
@@ -323,8 +320,8 @@ void FormWidget::paintMarked(QPainter &painter) {
 QRect FormWidget::focusIndicatorRect(const QWidget *widget) const {
     if (!widget || widget->parentWidget() != this || !widget->isVisible())
         return {};
-    if (auto *spot = qobject_cast<const FocusSpot *>(widget)) {
-        const Control *control = spot->control();
+    if (auto *standIn = dynamic_cast<const ControlStandIn *>(widget)) {
+        const Control *control = standIn->control();
         if (!control)
             return {};
         const QRectF rect = control->rect().toPixels();
@@ -344,7 +341,7 @@ void FormWidget::paintFocus(QPainter &painter) {
     if (box.isEmpty())
         return;
     painter.save();
-    if (qobject_cast<const FocusSpot *>(m_focusShown.data())) {
+    if (dynamic_cast<const ControlStandIn *>(m_focusShown.data())) {
         QPainterPath wedge;
         wedge.moveTo(box.topLeft());
         wedge.lineTo(box.left(), box.bottom() + 1);

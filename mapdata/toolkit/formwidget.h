@@ -13,6 +13,17 @@
 
 namespace mapdata {
 
+// A child widget that stands in for a windowless control (a focus spot does): its focus mark
+// is a wedge pointing at the control's text instead of a ring around the widget, and it
+// shows none while it stands for no control.
+class ControlStandIn {
+public:
+    virtual Control *control() const = 0;
+
+protected:
+    ~ControlStandIn() = default;
+};
+
 // The Qt front of a Form: one top-level widget that paints the windowless controls
 // in stacking order and turns mouse events into the form's drags and moves.
 // Windowed controls are its child widgets, so they always lie above what it paints.
