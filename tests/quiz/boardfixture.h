@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/droppoints.h"
 #include "fakes/fakeservices.h"
 #include "quiz/form1.h"
 
@@ -32,6 +33,21 @@ protected:
         for (int i = 0; i < design.maplabel.count(); ++i)
             n += design.maplabel(i).isVisible() ? 1 : 0;
         return n;
+    }
+
+    // A whole game by someone who knows the map: every pool name dropped on the first zone that
+    // the zone table lists it in, each right, and the box at the end.
+    void playToTheEnd() {
+        for (int item = 0; item < mapdata::kItemCount; ++item)
+            for (int z = 0; z < mapdata::kZoneCount; ++z)
+                if (fakes::zoneListsItem(z, item)) {
+                    form1().piccoor_DragDrop(std::int16_t(z), design.labels(item));
+                    break;
+                }
+        EXPECT_EQ(sounds.soundNames().count(QStringLiteral("correct")), mapdata::kItemCount);
+        EXPECT_FALSE(sounds.soundNames().contains(QStringLiteral("wrong")));
+        ASSERT_EQ(boxes.calls.size(), 1u);
+        EXPECT_EQ(boxes.calls[0].title, QStringLiteral("SUCCESS"));
     }
 
     mapdata::QuizWindowDesign design;
