@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <optional>
+
 #ifndef Q_OS_WIN
 #include <langinfo.h>
 #endif
@@ -27,6 +29,26 @@ QStringDecoder makeDecoder() {
 #endif
 }
 
+// Where the line that starts at pos ends, and where the next one starts. A carriage return
+// and a line feed after it are one end; either alone is an end too, so files from Windows,
+// old Macs and Unix editors, or a mix of them, give the same lines.
+struct LineEnd {
+    qsizetype end;
+    qsizetype next;
+};
+
+std::optional<LineEnd> findLineEnd(const QByteArray &bytes, qsizetype pos) {
+    for (qsizetype i = pos; i < bytes.size(); ++i) {
+        if (bytes.at(i) == kLineFeed)
+            return LineEnd{i, i + 1};
+        if (bytes.at(i) == kCarriageReturn) {
+            const bool pair = i + 1 < bytes.size() && bytes.at(i + 1) == kLineFeed;
+            return LineEnd{i, pair ? i + 2 : i + 1};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString decodeFromCodePage(const QByteArray &bytes) {
@@ -38,7 +60,7 @@ ItemFileReader::ItemFileReader(QByteArray bytes, bool cut)
     : m_bytes(std::move(bytes)), m_cut(cut) {}
 
 bool ItemFileReader::nextLineIsCut() const {
-    return m_cut && (m_pos >= m_bytes.size() || m_bytes.indexOf(kCarriageReturn, m_pos) < 0);
+    return m_cut && (m_pos >= m_bytes.size() || !findLineEnd(m_bytes, m_pos));
 }
 
 qsizetype ItemFileReader::remainingLineCount() const {
@@ -48,28 +70,20 @@ qsizetype ItemFileReader::remainingLineCount() const {
     qsizetype pos = m_pos;
     while (pos < m_bytes.size()) {
         ++count;
-        const qsizetype end = m_bytes.indexOf(kCarriageReturn, pos);
-        if (end < 0)
+        const std::optional<LineEnd> end = findLineEnd(m_bytes, pos);
+        if (!end)
             break;
-        pos = end + 1;
-        if (pos < m_bytes.size() && m_bytes.at(pos) == kLineFeed)
-            ++pos;
+        pos = end->next;
     }
     return count;
 }
 
 QString ItemFileReader::readLine() {
     const qsizetype start = m_pos;
-    qsizetype end = m_bytes.indexOf(kCarriageReturn, start);
-    if (end < 0) {
-        end = m_bytes.size();
-        m_pos = end;
-    } else {
-        m_pos = end + 1;
-        if (m_pos < m_bytes.size() && m_bytes.at(m_pos) == kLineFeed)
-            ++m_pos;
-    }
-    return decodeFromCodePage(m_bytes.mid(start, end - start));
+    const LineEnd end =
+        findLineEnd(m_bytes, start).value_or(LineEnd{m_bytes.size(), m_bytes.size()});
+    m_pos = end.next;
+    return decodeFromCodePage(m_bytes.mid(start, end.end - start));
 }
 
 QStringList splitFields(const QString &line) {

@@ -9,9 +9,9 @@ namespace quiz {
 // An honest item list is 28 short lines; reading stops here.
 constexpr qsizetype kMaxItemFileBytes = 1024 * 1024;
 
-// The item list file as text lines: a carriage return, or a carriage return and a
-// line feed, ends a line; a lone line feed belongs to the line; a last line without
-// an end is still read. Bytes are decoded from the system's 8-bit code page.
+// The item list file as text lines: a carriage return, a line feed, or the two together
+// end a line; a last line without an end is still read. Bytes are decoded from the
+// system's 8-bit code page.
 class ItemFileReader {
 public:
     // cut: the file goes on past these bytes, so the last line in them is not whole.
