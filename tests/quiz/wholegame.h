@@ -1,9 +1,12 @@
 #pragma once
 
-// Whole games on the real window, by each way of play: the same test runs one game of each
-// in the unit tests and many in the soak. Every game places all 28 names, some after a wrong
-// try, and must end with the box and deal exactly the board that the load dealt.
+// Whole games on the real window, by each way of play and in a window language: the same test
+// runs one game of each in the unit tests and many in the soak. Every game places all 28 names,
+// some after a wrong try, and must end with the box and deal exactly the board that the load
+// dealt.
 #include "quiz/playfixture.h"
+
+#include "fakes/windowlanguage.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,17 +22,27 @@ enum class WayOfPlay { Drag, Click, Keys };
 struct GameRun {
     WayOfPlay way;
     int games;
+    // The window's language, as --lang gives it; "en" is the source texts.
+    const char *language = "en";
 };
 
 inline void PrintTo(const GameRun &run, std::ostream *os) {
     const char *const ways[] = {"drag", "click", "keys"};
-    *os << run.games << " by " << ways[int(run.way)];
+    *os << run.games << " by " << ways[int(run.way)] << " in " << run.language;
 }
 
 inline std::string gameRunName(const ::testing::TestParamInfo<GameRun> &info) {
     const char *const ways[] = {"Drag", "Click", "Keys"};
-    return std::string(ways[int(info.param.way)]) + "Times" + std::to_string(info.param.games);
+    const std::string language = info.param.language;
+    return std::string(ways[int(info.param.way)]) + "Times" + std::to_string(info.param.games) +
+           (language == "en" ? std::string() : "_" + language);
 }
+
+// The run's window language, chosen before the window is made.
+class RunLanguage {
+protected:
+    fakes::WindowLanguage language{::testing::WithParamInterface<GameRun>::GetParam().language};
+};
 
 // What a player can see of one windowless control, and what judging reads from it.
 struct ControlState {
@@ -102,7 +115,9 @@ protected:
     BoardState dealt;
 };
 
-class WholeGame : public DealtBoard, public ::testing::WithParamInterface<GameRun> {
+class WholeGame : public RunLanguage,
+                  public DealtBoard,
+                  public ::testing::WithParamInterface<GameRun> {
 protected:
     // Puts pool name item at a zone that accepts it (or refuses it), the way under test.
     void place(int item, bool right) {
@@ -142,6 +157,8 @@ protected:
 };
 
 TEST_P(WholeGame, EveryNameIsPlacedTheBoxShownAndTheSameBoardDealtAgain) {
+    ASSERT_EQ(language.loaded().isEmpty(), std::string(GetParam().language) == "en")
+        << "the run's translation is built in";
     std::mt19937 random(kSeed);
     std::vector<int> order(mapdata::kItemCount);
     for (int i = 0; i < mapdata::kItemCount; ++i)
@@ -187,8 +204,10 @@ TEST_P(WholeGame, EveryNameIsPlacedTheBoxShownAndTheSameBoardDealtAgain) {
         ASSERT_EQ(names.count(QStringLiteral("complete")), 1);
         ASSERT_EQ(names.back(), QStringLiteral("complete"));
         ASSERT_EQ(boxes.calls.size(), std::size_t(game + 1));
-        EXPECT_EQ(boxes.calls.back().prompt, QLatin1String(quiz::kCompletionMessage));
-        EXPECT_EQ(boxes.calls.back().title, QLatin1String(quiz::kCompletionTitle));
+        EXPECT_EQ(boxes.calls.back().prompt,
+                  QCoreApplication::translate("QuizWindow", quiz::kCompletionMessage));
+        EXPECT_EQ(boxes.calls.back().title,
+                  QCoreApplication::translate("QuizWindow", quiz::kCompletionTitle));
         EXPECT_EQ(poolShownDuringBox, 0) << "the board is dealt again after the box";
         EXPECT_FALSE(heldDuringBox);
         if (GetParam().way == WayOfPlay::Keys) {
