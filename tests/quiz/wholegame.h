@@ -1,9 +1,8 @@
 #pragma once
 
-// Whole games on the real window, by each way of play and in a window language: the same test
-// runs one game of each in the unit tests and many in the soak. Every game places all 28 names,
-// some after a wrong try, and must end with the box and deal exactly the board that the load
-// dealt.
+// Whole games on the real window, by each way of play: the same test runs one game of each
+// in the unit tests and many in the soak. Every game places all 28 names, some after a wrong
+// try, and must end with the box and deal exactly the board that the load dealt.
 #include "quiz/playfixture.h"
 
 #include "fakes/windowlanguage.h"
@@ -22,7 +21,8 @@ enum class WayOfPlay { Drag, Click, Keys };
 struct GameRun {
     WayOfPlay way;
     int games;
-    // The window's language, as --lang gives it; "en" is the source texts.
+    // The window's language, as --lang gives it; "en" is the source texts. Drops are judged
+    // by the same English keys in every language.
     const char *language = "en";
 };
 
