@@ -49,15 +49,18 @@ protected:
     bool set(const std::optional<QVariant> &siteVisit) {
         const QString root = m_dir.filePath(QString::number(++m_round));
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, root);
-        const QString folder = root + QStringLiteral("/Policies/Quelmark");
-        if (!siteVisit)
-            return true;
+        // The pupil's own settings count for nothing, whatever they ask for.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           root + QStringLiteral("/user"));
+        return write(root + QStringLiteral("/user/Policies/Quelmark"), "1") &&
+               (!siteVisit ||
+                write(root + QStringLiteral("/Policies/Quelmark"), siteVisit->toString().toUtf8()));
+    }
+    static bool write(const QString &folder, const QByteArray &siteVisit) {
         QDir().mkpath(folder);
         QFile file(folder + QStringLiteral("/Tessaline.conf"));
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        file.write("[General]\nSiteVisit=" + siteVisit->toString().toUtf8() + "\n");
-        return true;
+        return file.open(QIODevice::WriteOnly) &&
+               file.write("[General]\nSiteVisit=" + siteVisit + "\n") > 0;
     }
     // Every file under the settings folder, to see that reading wrote nothing.
     QStringList written() const {
