@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Checks the Windows build under Wine, in a private X server with a private PulseAudio null
 # sink: the executable's resources, the unit tests, the zip and the MSI with the notices
-# beside the program, a played game of the real program from the unpacked zip and from the
-# installed MSI (one wrong drop, one right drop, their sounds, a drop by keyboard, from the zip
-# the rest of the game by clicks to the box titled exactly SUCCESS, then Exit), an error box
-# titled exactly Application Error, and the MSI's repeat install, upgrade, refused downgrade
-# and silent removal.
+# beside the program, a played game of the real program from the unpacked zip (also with an
+# items.txt of Unix line ends) and from the installed MSI (one wrong drop, one right drop,
+# their sounds, a drop by keyboard, from the zip the rest of the game by clicks to the box
+# titled exactly SUCCESS, then Exit), an error box titled exactly Application Error, and the
+# MSI's repeat install, upgrade, refused downgrade and silent removal.
 #
 #   tests/windows/run.sh BUILD_DIR        (as made by tools/windows/build.sh)
 #
@@ -206,6 +206,14 @@ play_game "$folder" zip to-end
 # Qt's translations and the program's are in the static executable: under a Spanish desktop
 # every text is Spanish.
 play_game "$folder" zip-es "" es_ES.UTF-8 es
+# An item list saved with line feeds alone (a Unix editor, a Git checkout with line-end
+# conversion) plays the same game to the end.
+mkdir -p "$work/unix-items"
+cp -r "$folder/." "$work/unix-items/"
+sed -i 's/\r$//' "$work/unix-items/items.txt"
+check "the copy's items.txt has no carriage return" \
+    test "$(grep -c $'\r' "$work/unix-items/items.txt")" -eq 0
+play_game "$work/unix-items" zip-unix-items to-end
 
 # ---- an error box: its window is titled exactly "Application Error" ----
 # Without items.txt the load reports the file missing, after the application title is set.
