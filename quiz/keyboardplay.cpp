@@ -205,8 +205,7 @@ void KeyboardPlay::showMarker(int place, const QString &note) {
     m_design.form.setMarkedRegion(places().frontPart(place));
     FocusSpot *spot = m_placeSpots.at(std::size_t(place));
     // Told afresh at each step: the names placed around it change as the game goes on.
-    spot->setAccessibleName(
-        placeText(places().whereabouts(place), places().placedAround(place)));
+    spot->setAccessibleName(placeText(places().whereabouts(place), places().placedAround(place)));
     spot->show();
     focusWithNote(spot, note);
     hidePlaceSpots(spot);

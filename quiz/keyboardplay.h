@@ -21,10 +21,10 @@ class Form1;
 // name (after the buttons in the tab order), the headings and the instruction line, the map,
 // and one focus spot for every place on the map (a country, a sea), shown while the placement
 // marker stands on it: the arrow keys move the marker, and with it the focus, from place to
-// place while a name is held, and Home brings it back to where it started. Screen readers speak a focus change, not a changed name, so each step is one.
-// Placing goes through the handlers' own judging. A result placed by keys is told with the
-// focus that follows it (as the description of what takes the focus); any other result by a
-// notification shown meanwhile.
+// place while a name is held, and Home brings it back to where it started. Screen readers speak a
+// focus change, not a changed name, so each step is one. Placing goes through the handlers' own
+// judging. A result placed by keys is told with the focus that follows it (as the description of
+// what takes the focus); any other result by a notification shown meanwhile.
 class KeyboardPlay {
 public:
     KeyboardPlay(mapdata::FormWidget &widget, mapdata::QuizWindowDesign &design,

@@ -59,8 +59,7 @@ const KindWording kKindWordings[] = {
      QT_TRANSLATE_NOOP("SpokenText", "Middle-sized country by the sea.")},
     {Size::Small, Shore::Coast, QT_TRANSLATE_NOOP("SpokenText", "Small country by the sea.")},
     {Size::Large, Shore::Inland, QT_TRANSLATE_NOOP("SpokenText", "Large inland country.")},
-    {Size::Middle, Shore::Inland,
-     QT_TRANSLATE_NOOP("SpokenText", "Middle-sized inland country.")},
+    {Size::Middle, Shore::Inland, QT_TRANSLATE_NOOP("SpokenText", "Middle-sized inland country.")},
     {Size::Small, Shore::Inland, QT_TRANSLATE_NOOP("SpokenText", "Small inland country.")},
     {Size::Large, Shore::Sea, QT_TRANSLATE_NOOP("SpokenText", "Large area of sea.")},
     {Size::Middle, Shore::Sea, QT_TRANSLATE_NOOP("SpokenText", "Middle-sized area of sea.")},
@@ -179,10 +178,10 @@ QString placeText(const Whereabouts &where, const PlacedAround &placed) {
     if (!placed.nextTo.isEmpty())
         sentences << spoken(kNextToPattern).arg(listed(placed.nextTo));
     if (placed.anyPlaced) {
-        sentences << (placed.unnamedNeighbours == 0   ? spoken(kNoneUnnamedText)
-                      : placed.unnamedNeighbours == 1 ? spoken(kOneUnnamedText)
-                                                      : counted(kUnnamedPattern,
-                                                                placed.unnamedNeighbours));
+        sentences << (placed.unnamedNeighbours == 0 ? spoken(kNoneUnnamedText)
+                      : placed.unnamedNeighbours == 1
+                          ? spoken(kOneUnnamedText)
+                          : counted(kUnnamedPattern, placed.unnamedNeighbours));
     }
     return sentences.join(QLatin1Char(' '));
 }

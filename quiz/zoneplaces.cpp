@@ -198,7 +198,9 @@ void ZonePlaces::findWhereabouts() {
     for (int rank = 0; rank < int(byArea.size()); ++rank) {
         const int share = rank * kSizeShares / count();
         m_places[std::size_t(byArea[std::size_t(rank)].second)].where.size =
-            share == 0 ? Size::Large : share == 1 ? Size::Middle : Size::Small;
+            share == 0   ? Size::Large
+            : share == 1 ? Size::Middle
+                         : Size::Small;
     }
 }
 

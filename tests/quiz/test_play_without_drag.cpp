@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleHints>
@@ -242,9 +243,11 @@ TEST_F(PlayWithoutDrag, OverlappingZonesAreMarkedAndPlacedByTheirFrontPart) {
     tabTo(uruguay);
     key(Qt::Key_Space);
     const QString uruguayTag = design().piccoor(37).tag();
+    const std::vector<Direction> toUruguay = walk(*places, places->startPlace(), [&](int p) {
+                                                 return places->tag(p) == uruguayTag;
+                                             }).value();
     int place = places->startPlace();
-    for (Direction d : walk(*places, place, [&](int p) { return places->tag(p) == uruguayTag; })
-                           .value()) {
+    for (Direction d : toUruguay) {
         key(arrowFor(d));
         place = places->next(place, d);
     }
@@ -253,13 +256,13 @@ TEST_F(PlayWithoutDrag, OverlappingZonesAreMarkedAndPlacedByTheirFrontPart) {
     EXPECT_FALSE(
         design().form.markedRegion().contains(QPoint(kZoneTable[37].leftTwips + 30, 6450)));
     // Home: back where the marker started, and from there on again.
-    key(Qt::Key_Home);
-    EXPECT_EQ(marker(), placeSpot(places->startPlace()));
-    key(Qt::Key_Home);
-    EXPECT_EQ(marker(), placeSpot(places->startPlace()));
-    for (Direction d : walk(*places, places->startPlace(), [&](int p) {
-             return places->tag(p) == uruguayTag;
-         }).value())
+    for (int twice = 0; twice < 2; ++twice) {
+        // Home has no text, which QTest's key clicks want: a bare key event.
+        QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
+        QApplication::sendEvent(focus(), &home);
+        EXPECT_EQ(marker(), placeSpot(places->startPlace()));
+    }
+    for (Direction d : toUruguay)
         key(arrowFor(d));
     key(Qt::Key_Return);
     EXPECT_FALSE(design().labels(uruguay).isVisible()) << "judged inside the front part";

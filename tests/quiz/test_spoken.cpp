@@ -2,8 +2,8 @@
 // each keyboard result with a focus change, and the window's own texts.
 #include "accessibilityrecorder.h"
 #include "boardfixture.h"
-#include "markerwalk.h"
 #include "fakes/windowlanguage.h"
+#include "markerwalk.h"
 #include "playfixture.h"
 
 #include "mapdata/toolkit/focusspot.h"
@@ -62,7 +62,9 @@ TEST_F(Board, EveryPlaceIsToldApartByWhatTheMapShowsNeverByItsNames) {
                         << language << ": " << words.toStdString();
         }
     }
-    const auto where = [&](const char *first) { return places.whereabouts(placeOf(places, first)); };
+    const auto where = [&](const char *first) {
+        return places.whereabouts(placeOf(places, first));
+    };
     for (const ItemRecord &item : kItemTable)
         if (item.heading == PoolHeading::SeasAndOceans) {
             EXPECT_EQ(where(item.name).shore, Shore::Sea);
