@@ -7,36 +7,17 @@
 #include "fakes/fakeservices.h"
 #include "fakes/windowlanguage.h"
 #include "quiz/judging.h"
+#include "quiz/markerwalk.h"
 #include "quiz/zoneplaces.h"
 
 #include <QApplication>
 #include <QSet>
 
 #include <cstdio>
-#include <deque>
-#include <map>
 
 namespace {
 
-constexpr quiz::Direction kDirections[] = {quiz::Direction::Left, quiz::Direction::Right,
-                                           quiz::Direction::Up, quiz::Direction::Down};
 constexpr const char *kLanguages[] = {"en", "es", "pt_BR"};
-
-// The fewest arrow presses from one place to every other.
-std::map<int, int> pressesFrom(const quiz::ZonePlaces &places, int from) {
-    std::map<int, int> presses{{from, 0}};
-    std::deque<int> queue{from};
-    while (!queue.empty()) {
-        const int place = queue.front();
-        queue.pop_front();
-        for (quiz::Direction d : kDirections) {
-            const int next = places.next(place, d);
-            if (presses.emplace(next, presses[place] + 1).second)
-                queue.push_back(next);
-        }
-    }
-    return presses;
-}
 
 void print(const QString &text) {
     std::printf("%s\n", text.toUtf8().constData());
@@ -54,8 +35,11 @@ int main(int argc, char **argv) {
     const mapdata::QuizWindowDesign &design = window.design();
     const quiz::ZonePlaces places(design);
 
-    std::printf("stops: %d (from %d zones); the marker starts on %d\n", places.count(),
-                design.piccoor.count(), places.startPlace());
+    print(QStringLiteral("stops: %1 (from %2 zones); the marker starts on %3 [%4]")
+              .arg(places.count())
+              .arg(design.piccoor.count())
+              .arg(places.startPlace())
+              .arg(places.tag(places.startPlace()).section(QLatin1Char(','), 0, 0)));
     for (const char *language : kLanguages) {
         fakes::WindowLanguage shown(language);
         QSet<QString> distinct;
@@ -71,17 +55,16 @@ int main(int argc, char **argv) {
                     static_cast<long long>(distinct.size()), places.count());
     }
 
-    const std::map<int, int> presses = pressesFrom(places, places.startPlace());
     int total = 0;
     int largest = 0;
     int names = 0;
     for (int item = 0; item < design.labels.count(); ++item) {
-        int fewest = -1;
-        for (const auto &[place, count] : presses)
-            if (quiz::isDropAccepted(places.tag(place), design.labels(item).tag()) &&
-                (fewest < 0 || count < fewest))
-                fewest = count;
-        print(QStringLiteral("  %1: %2").arg(design.labels(item).tag()).arg(fewest));
+        const QString key = design.labels(item).tag();
+        const auto walk = markerwalk::walk(places, places.startPlace(), [&](int p) {
+            return quiz::isDropAccepted(places.tag(p), key);
+        });
+        const int fewest = walk ? int(walk->size()) : -1;
+        print(QStringLiteral("  %1: %2").arg(key).arg(fewest));
         if (fewest < 0) {
             std::printf("unreachable\n");
             return 1;
