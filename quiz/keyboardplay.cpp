@@ -108,11 +108,10 @@ const ZonePlaces &KeyboardPlay::places() {
     m_places = std::make_unique<ZonePlaces>(m_design);
     // After the names in the tab order: Tab from the marker goes on round to the focus sink.
     QWidget *previous = m_names.empty() ? nullptr : m_names.back();
-    for (int z = 0; z < m_places->count(); ++z) {
-        auto *spot = new FocusSpot(m_widget, nullptr, QStringLiteral("places(%1)").arg(z));
+    for (int p = 0; p < m_places->count(); ++p) {
+        auto *spot = new FocusSpot(m_widget, nullptr, QStringLiteral("places(%1)").arg(p));
         spot->setAccessibleRole(QAccessible::ListItem);
-        spot->setAccessibleName(placeText(m_places->whereabouts(z)));
-        spot->setGeometry(pixelBounds(m_places->frontPart(z)));
+        spot->setGeometry(pixelBounds(m_places->frontPart(p)));
         spot->hide();
         if (previous)
             QWidget::setTabOrder(previous, spot);
@@ -152,7 +151,7 @@ bool KeyboardPlay::keyPressed(int key, QWidget *focus) {
             button->click();
             return true;
         }
-        if (isPlaceSpot(focus) && held && m_markerZone) {
+        if (isPlaceSpot(focus) && held && m_markerPlace) {
             placeAtMarker();
             return true;
         }
@@ -164,21 +163,26 @@ bool KeyboardPlay::keyPressed(int key, QWidget *focus) {
             return true;
         }
         return false;
+    case Qt::Key_Home:
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down: {
         if (!held)
             return false;
-        if (!m_markerZone) {
-            showMarker(places().startZone(), pickUpNote(held->caption()));
+        if (!m_markerPlace) {
+            showMarker(places().startPlace(), pickUpNote(held->caption()));
+            return true;
+        }
+        if (key == Qt::Key_Home) {
+            showMarker(places().startPlace(), QString());
             return true;
         }
         const Direction direction = key == Qt::Key_Left    ? Direction::Left
                                     : key == Qt::Key_Right ? Direction::Right
                                     : key == Qt::Key_Up    ? Direction::Up
                                                            : Direction::Down;
-        showMarker(places().next(*m_markerZone, direction), QString());
+        showMarker(places().next(*m_markerPlace, direction), QString());
         return true;
     }
     default: return false;
@@ -192,14 +196,16 @@ void KeyboardPlay::pickUp(int item) {
     const Control *held = m_form1->heldName();
     if (held != &m_design.labels(item))
         return;
-    showMarker(places().startZone(), pickUpNote(held->caption()));
+    showMarker(places().startPlace(), pickUpNote(held->caption()));
 }
 
-void KeyboardPlay::showMarker(int zone, const QString &note) {
+void KeyboardPlay::showMarker(int place, const QString &note) {
     places();
-    m_markerZone = zone;
-    m_design.form.setMarkedRegion(places().frontPart(zone));
-    FocusSpot *spot = m_placeSpots.at(std::size_t(zone));
+    m_markerPlace = place;
+    m_design.form.setMarkedRegion(places().frontPart(place));
+    FocusSpot *spot = m_placeSpots.at(std::size_t(place));
+    // Told afresh at each step: the names placed around it change as the game goes on.
+    spot->setAccessibleName(placeText(places().whereabouts(place), places().placedAround(place)));
     spot->show();
     focusWithNote(spot, note);
     hidePlaceSpots(spot);
@@ -212,7 +218,7 @@ void KeyboardPlay::hidePlaceSpots(const QWidget *except) {
 }
 
 void KeyboardPlay::hideMarker() {
-    m_markerZone.reset();
+    m_markerPlace.reset();
     m_design.form.setMarkedRegion({});
     // Keys that put the name down move the focus on before the marker's spot goes: hidden
     // first, the spot would hand the focus to the next widget, and a screen reader would
@@ -223,11 +229,11 @@ void KeyboardPlay::hideMarker() {
 
 void KeyboardPlay::placeAtMarker() {
     Control *name = m_form1->heldName();
-    const int zone = *m_markerZone;
+    const int place = *m_markerPlace;
     const int item = name->index();
     m_byKeys = true;
     m_keysResult.clear();
-    m_form1->placeHeldAt(places().placePoint(zone));
+    m_form1->placeHeldAt(places().placePoint(place));
     m_byKeys = false;
     focusAfter(item, m_keysResult);
 }
@@ -278,7 +284,7 @@ void KeyboardPlay::heldChanged(Control *held) {
     for (std::size_t i = 0; i < m_names.size(); ++i)
         m_names[i]->setSelected(held == &m_design.labels(int(i)));
     // Put down by any means (a click, Restart, a completed map): the marker goes with it.
-    if (!held && m_markerZone)
+    if (!held && m_markerPlace)
         hideMarker();
 }
 

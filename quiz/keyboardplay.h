@@ -19,12 +19,12 @@ class Form1;
 
 // The quiz window for the keyboard and for assistive technology: a focus spot for every pool
 // name (after the buttons in the tab order), the headings and the instruction line, the map,
-// and one focus spot for every place on the map, shown while the placement marker stands on it:
-// the arrow keys move the marker, and with it the focus, from place to place while a name is
-// held. Screen readers speak a focus change, not a changed name, so each step is one.
-// Placing goes through the handlers' own judging. A result placed by keys is told with the
-// focus that follows it (as the description of what takes the focus); any other result by a
-// notification shown meanwhile.
+// and one focus spot for every place on the map (a country, a sea), shown while the placement
+// marker stands on it: the arrow keys move the marker, and with it the focus, from place to
+// place while a name is held, and Home brings it back to where it started. Screen readers speak a
+// focus change, not a changed name, so each step is one. Placing goes through the handlers' own
+// judging. A result placed by keys is told with the focus that follows it (as the description of
+// what takes the focus); any other result by a notification shown meanwhile.
 class KeyboardPlay {
 public:
     KeyboardPlay(mapdata::FormWidget &widget, mapdata::QuizWindowDesign &design,
@@ -42,7 +42,7 @@ private:
     int nameAt(const QWidget *focus) const;
     bool isPlaceSpot(const QWidget *focus) const;
     void pickUp(int item);
-    void showMarker(int zone, const QString &note);
+    void showMarker(int place, const QString &note);
     void hideMarker();
     // Hides the places' spots; the focus has gone elsewhere first when the keys moved it.
     void hidePlaceSpots(const QWidget *except = nullptr);
@@ -66,7 +66,7 @@ private:
     std::vector<mapdata::FocusSpot *> m_placeSpots;
     mapdata::FocusSpot *m_notice = nullptr;
     std::unique_ptr<ZonePlaces> m_places;
-    std::optional<int> m_markerZone;
+    std::optional<int> m_markerPlace;
     // A placement or put-back by keys is under way: it moves the focus itself, and its result
     // goes with that focus.
     bool m_byKeys = false;

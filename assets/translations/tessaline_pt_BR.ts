@@ -261,64 +261,183 @@
         <translation>%1: aqui não</translation>
     </message>
     <message>
-        <source>north-west</source>
-        <translation>noroeste</translation>
-    </message>
-    <message>
-        <source>north</source>
-        <translation>norte</translation>
-    </message>
-    <message>
-        <source>north-east</source>
-        <translation>nordeste</translation>
-    </message>
-    <message>
-        <source>west</source>
-        <translation>oeste</translation>
-    </message>
-    <message>
-        <source>centre</source>
-        <translation>centro</translation>
-    </message>
-    <message>
-        <source>east</source>
-        <translation>leste</translation>
-    </message>
-    <message>
-        <source>south-west</source>
-        <translation>sudoeste</translation>
-    </message>
-    <message>
-        <source>south</source>
-        <translation>sul</translation>
-    </message>
-    <message>
-        <source>south-east</source>
-        <translation>sudeste</translation>
-    </message>
-    <message>
-        <source>%1, inland</source>
-        <translation>%1, no interior</translation>
-    </message>
-    <message>
-        <source>%1, near the coast</source>
-        <translation>%1, perto do litoral</translation>
-    </message>
-    <message>
-        <source>%1, at sea</source>
-        <translation>%1, no mar</translation>
-    </message>
-    <message>
-        <source>%1, with a capital&apos;s star</source>
-        <translation>%1, com a estrela de uma capital</translation>
-    </message>
-    <message>
         <source>%1 held: the arrow keys move it over the map, Enter places it, Escape puts it back</source>
         <translation>%1 na mão: as setas movem o nome pelo mapa, Enter o coloca, Esc o devolve</translation>
     </message>
     <message>
         <source>New game: every name is back on the panel</source>
         <translation>Novo jogo: todos os nomes voltaram ao painel</translation>
+    </message>
+    <message>
+        <source>North-west.</source>
+        <extracomment>Where a place lies on the continent, said first of it.</extracomment>
+        <translation>Noroeste.</translation>
+    </message>
+    <message>
+        <source>North.</source>
+        <translation>Norte.</translation>
+    </message>
+    <message>
+        <source>North-east.</source>
+        <translation>Nordeste.</translation>
+    </message>
+    <message>
+        <source>West.</source>
+        <translation>Oeste.</translation>
+    </message>
+    <message>
+        <source>Centre.</source>
+        <extracomment>The middle part of the continent.</extracomment>
+        <translation>Centro.</translation>
+    </message>
+    <message>
+        <source>East.</source>
+        <translation>Leste.</translation>
+    </message>
+    <message>
+        <source>South-west.</source>
+        <translation>Sudoeste.</translation>
+    </message>
+    <message>
+        <source>South.</source>
+        <translation>Sul.</translation>
+    </message>
+    <message>
+        <source>South-east.</source>
+        <translation>Sudeste.</translation>
+    </message>
+    <message>
+        <source>Large country by the sea.</source>
+        <extracomment>A place&apos;s size among the places on the map (&quot;large&quot;: one of the largest), and whether it is land by the sea, land away from the sea, or sea.</extracomment>
+        <translation>País grande com litoral.</translation>
+    </message>
+    <message>
+        <source>Middle-sized country by the sea.</source>
+        <translation>País médio com litoral.</translation>
+    </message>
+    <message>
+        <source>Small country by the sea.</source>
+        <translation>País pequeno com litoral.</translation>
+    </message>
+    <message>
+        <source>Large inland country.</source>
+        <translation>País grande sem litoral.</translation>
+    </message>
+    <message>
+        <source>Middle-sized inland country.</source>
+        <translation>País médio sem litoral.</translation>
+    </message>
+    <message>
+        <source>Small inland country.</source>
+        <translation>País pequeno sem litoral.</translation>
+    </message>
+    <message>
+        <source>Large area of sea.</source>
+        <translation>Grande extensão de mar.</translation>
+    </message>
+    <message>
+        <source>Middle-sized area of sea.</source>
+        <translation>Extensão de mar média.</translation>
+    </message>
+    <message>
+        <source>Small area of sea.</source>
+        <translation>Pequena extensão de mar.</translation>
+    </message>
+    <message>
+        <source>A capital&apos;s star.</source>
+        <extracomment>The star that marks a capital city is drawn on this place.</extracomment>
+        <translation>Uma estrela de capital.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n capitals&apos; stars.</source>
+        <extracomment>Two or more stars that mark capital cities are drawn on this place.</extracomment>
+        <translation>
+            <numerusform>%n estrela de capital.</numerusform>
+            <numerusform>%n estrelas de capital.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The westernmost of %n like it.</source>
+        <extracomment>Several places would be told with the same words: this one lies furthest west of them. %n: how many they are.</extracomment>
+        <translation>
+            <numerusform>O mais a oeste de %n parecidos.</numerusform>
+            <numerusform>O mais a oeste de %n parecidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The easternmost of %n like it.</source>
+        <translation>
+            <numerusform>O mais a leste de %n parecidos.</numerusform>
+            <numerusform>O mais a leste de %n parecidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %1 of %n like it, from the west.</source>
+        <extracomment>%1: this place&apos;s number among them, counted from the west; %n: how many they are.</extracomment>
+        <translation>
+            <numerusform>O %1º de %n parecidos, a partir do oeste.</numerusform>
+            <numerusform>O %1º de %n parecidos, a partir do oeste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The northernmost of %n like it.</source>
+        <translation>
+            <numerusform>O mais ao norte de %n parecidos.</numerusform>
+            <numerusform>O mais ao norte de %n parecidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The southernmost of %n like it.</source>
+        <translation>
+            <numerusform>O mais ao sul de %n parecidos.</numerusform>
+            <numerusform>O mais ao sul de %n parecidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %1 of %n like it, from the north.</source>
+        <extracomment>%1: this place&apos;s number among them, counted from the north; %n: how many they are.</extracomment>
+        <translation>
+            <numerusform>O %1º de %n parecidos, a partir do norte.</numerusform>
+            <numerusform>O %1º de %n parecidos, a partir do norte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Labelled %1.</source>
+        <extracomment>The names already placed on this place, as the map shows them in bold. %1: the names, as a list (&quot;Peru and Lima&quot;).</extracomment>
+        <translation>Rótulos: %1.</translation>
+    </message>
+    <message>
+        <source>Next to %1.</source>
+        <extracomment>The names already placed on the places around this one. %1: the names, as a list (&quot;Brazil and Peru&quot;).</extracomment>
+        <translation>Vizinhos com nome: %1.</translation>
+    </message>
+    <message>
+        <source>Every neighbour named.</source>
+        <extracomment>Every place around this one has its name placed.</extracomment>
+        <translation>Todos os vizinhos têm nome.</translation>
+    </message>
+    <message>
+        <source>One neighbour unnamed.</source>
+        <extracomment>One place around this one is still without its name.</extracomment>
+        <translation>Um vizinho sem nome.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n neighbours unnamed.</source>
+        <extracomment>Two or more places around this one are still without their names.</extracomment>
+        <translation>
+            <numerusform>%n vizinho sem nome.</numerusform>
+            <numerusform>%n vizinhos sem nome.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two names of a list: &quot;Brazil and Peru&quot;.</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the names of a list before its last two: &quot;Bolivia, Brazil and Peru&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -98,8 +98,8 @@ readonly GAME_PERU_PLACE="120 190 140 60"
 readonly GAME_EXIT_BUTTON="894 653"
 # Chile, item 9, placed by keyboard: from the focus sink, Tab passes Restart and Exit and then
 # the pool names still in it (Peru is placed by then), Space picks Chile up, the marker starts
-# on Argentina and two Lefts reach Chile, Return places it.
-readonly GAME_CHILE_KEYS="Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space Left Left"
+# on Bolivia, Left goes to Peru and Down to Chile, Return places it.
+readonly GAME_CHILE_KEYS="Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space Left Down"
 readonly GAME_CHILE_TEXT="606 141 40 10" GAME_CHILE_PLACE="150 390 100 30"
 
 game_place_chile_by_keys() {

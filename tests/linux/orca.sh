@@ -134,8 +134,18 @@ if ! game_find_window "$START_TIMEOUT_S"; then
     exit "$failed"
 fi
 
-# The words the marker's places are spoken with: where on the map, never what lies there.
-readonly PLACE="(north|south)?-?(west|east)?(centre)?, (inland|near the coast|at sea)(, with a capital's star)?\."
+# The words the marker's places are spoken with: what the map shows, never what lies there.
+readonly COMPASS="(North-west|North|North-east|West|Centre|East|South-west|South|South-east)"
+readonly KIND="(Large|Middle-sized|Small) (country by the sea|inland country|area of sea)"
+readonly STARS="( A capital's star\.| [0-9]+ capitals' stars\.)?"
+readonly ALIKE="( The (west|east|north|south)ernmost of [0-9]+ like it\.| Number [0-9]+ of [0-9]+ like it, from the (west|north)\.)?"
+readonly AROUND="( Next to [^.]*\.)?( (Every neighbour named|One neighbour unnamed|[0-9]+ neighbours unnamed)\.)?"
+readonly PLACE="(Labelled [^.]*\. )?$COMPASS\. $KIND\.$STARS$ALIKE$AROUND"
+# The places on the way from the pick-up to Argentina's (build/bench/tessaline_navigation
+# prints every place's words): the marker starts in the middle of the land, on Bolivia.
+readonly START_PLACE="Centre\. Middle-sized inland country\. 2 capitals' stars\."
+readonly SOUTH_OF_START="Centre\. Middle-sized inland country\. A capital's star\."
+readonly ARGENTINA_PLACE="South\. Large country by the sea\. A capital's star\."
 readonly INSTRUCTION="DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP label\."
 
 # The window takes the focus (there is no window manager to give it): counted from the
@@ -151,17 +161,23 @@ step "Tab: Restart" "Restart push button\." key Tab
 step "Tab: Exit" "Exit push button\." key Tab
 step "Tab: a pool name" "Argentina\." key Tab
 step "Space: the pick-up" "Argentina held: .*" key space
-also "the pick-up tells where the marker stands" "$PLACE"
-# Two steps west of the start lies Chile: each step is spoken as its place.
+also "the pick-up tells where the marker stands" "$START_PLACE"
 step "Left: the marker moves" "$PLACE" key Left
 step "Left: the marker moves again" "$PLACE" key Left
-step "Up: the marker moves" "$PLACE" key Up
-step "Down: the marker moves back" "$PLACE" key Down
+step "Home: the marker is back where it started" "$START_PLACE" key Home
 step "Return: a wrong result" "Argentina: not here\." key Return
-# The focus is back on Argentina; the marker starts on Argentina's own place.
+# The focus is back on Argentina: from the pick-up, each arrow press to Argentina's place is
+# spoken, and there the name is placed.
 step "Space: picked up again" "Argentina held: .*" key space
-also "the marker starts where it did" "$PLACE"
+also "the marker starts where it did" "$START_PLACE"
+step "Down: the marker moves south" "$SOUTH_OF_START" key Down
+step "Down: the marker reaches Argentina's place" "$ARGENTINA_PLACE" key Down
 step "Return: a right result" "Argentina placed\." key Return
+# The next name, picked up: its start place is told with the name placed next to it.
+step "Space: the next name picked up" "Asuncion held: .*" key space
+also "the place tells the name placed next to it" \
+    "${START_PLACE} Next to Argentina\. 4 neighbours unnamed\."
+step "Escape: the name put back" "Asuncion\." key Escape
 step "Shift+Tab: Exit" "Exit push button\." key shift+Tab
 step "Shift+Tab: Restart" "Restart push button\." key shift+Tab
 step "Space on Restart: a new game" "notification New game: every name is back on the panel\." \

@@ -24,7 +24,7 @@ inline Qt::Key arrowFor(quiz::Direction d) {
     return Qt::Key_unknown;
 }
 
-// The shortest arrow-key walk of the marker from one zone to the first zone that satisfies
+// The shortest arrow-key walk of the marker from one place to the first place that satisfies
 // a test; none when no walk gets there.
 template <typename Goal>
 std::optional<std::vector<quiz::Direction>> walk(const quiz::ZonePlaces &places, int from,
@@ -33,18 +33,18 @@ std::optional<std::vector<quiz::Direction>> walk(const quiz::ZonePlaces &places,
     std::deque<int> queue{from};
     cameFrom[from] = {-1, quiz::Direction::Left};
     while (!queue.empty()) {
-        const int zone = queue.front();
+        const int place = queue.front();
         queue.pop_front();
-        if (goal(zone)) {
+        if (goal(place)) {
             std::vector<quiz::Direction> steps;
-            for (int z = zone; cameFrom[z].first >= 0; z = cameFrom[z].first)
-                steps.insert(steps.begin(), cameFrom[z].second);
+            for (int p = place; cameFrom[p].first >= 0; p = cameFrom[p].first)
+                steps.insert(steps.begin(), cameFrom[p].second);
             return steps;
         }
         for (quiz::Direction d : kDirections) {
-            const int next = places.next(zone, d);
+            const int next = places.next(place, d);
             if (!cameFrom.count(next)) {
-                cameFrom[next] = {zone, d};
+                cameFrom[next] = {place, d};
                 queue.push_back(next);
             }
         }

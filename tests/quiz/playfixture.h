@@ -69,12 +69,14 @@ protected:
         return widget().findChild<mapdata::FocusSpot *>(name);
     }
     mapdata::FocusSpot *nameSpot(int item) { return spot(QStringLiteral("labels(%1)").arg(item)); }
-    mapdata::FocusSpot *placeSpot(int zone) { return spot(QStringLiteral("places(%1)").arg(zone)); }
+    mapdata::FocusSpot *placeSpot(int place) {
+        return spot(QStringLiteral("places(%1)").arg(place));
+    }
     // The place the marker stands on; none while it is not shown.
     mapdata::FocusSpot *marker() {
-        for (int z = 0; z < mapdata::kZoneCount; ++z)
-            if (placeSpot(z) && placeSpot(z)->isVisible())
-                return placeSpot(z);
+        for (int p = 0; p < places->count(); ++p)
+            if (placeSpot(p) && placeSpot(p)->isVisible())
+                return placeSpot(p);
         return nullptr;
     }
     // Tab until the focus is on pool name item; fails after a round of the whole window.
@@ -83,23 +85,23 @@ protected:
             key(Qt::Key_Tab);
         ASSERT_EQ(focus(), nameSpot(item)) << item;
     }
-    // Picks up the focused name, walks the marker to a zone that accepts (or refuses) it,
+    // Picks up the focused name, walks the marker to a place that accepts (or refuses) it,
     // checking what the marker marks and where the focus goes at each step, and places it there.
     void placeByKeys(int item, bool right) {
         ASSERT_EQ(focus(), nameSpot(item));
         key(Qt::Key_Space);
         ASSERT_EQ(focus(), marker());
         ASSERT_EQ(design().form.held(), &design().labels(item));
-        const auto steps = markerwalk::walk(*places, places->startZone(), [&](int z) {
-            return fakes::zoneListsItem(z, item) == right;
+        const auto steps = markerwalk::walk(*places, places->startPlace(), [&](int p) {
+            return fakes::tagListsItem(places->tag(p), item) == right;
         });
         ASSERT_TRUE(steps.has_value());
-        int zone = places->startZone();
+        int place = places->startPlace();
         for (quiz::Direction d : *steps) {
             key(markerwalk::arrowFor(d));
-            zone = places->next(zone, d);
-            ASSERT_EQ(focus(), placeSpot(zone)) << "each step is a focus change";
-            ASSERT_EQ(design().form.markedRegion(), places->frontPart(zone));
+            place = places->next(place, d);
+            ASSERT_EQ(focus(), placeSpot(place)) << "each step is a focus change";
+            ASSERT_EQ(design().form.markedRegion(), places->frontPart(place));
         }
         key(Qt::Key_Return);
     }

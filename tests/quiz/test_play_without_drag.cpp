@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleHints>
@@ -46,33 +47,43 @@ QRect pixels(const TwipsRect &rect) {
 
 } // namespace
 
-// The zones as the marker sees them, on a loaded board.
-TEST_F(Board, EveryZoneHasAFrontPartWhereItsPlacePointIsJudged) {
+// The places as the marker sees them, on a loaded board: each country and each sea is one.
+TEST_F(Board, EveryPlaceIsItsZonesFrontPartsWhereItsPlacePointIsJudged) {
     load();
     const ZonePlaces places(design);
-    ASSERT_EQ(places.count(), kZoneCount);
-    for (int z = 0; z < kZoneCount; ++z) {
-        ASSERT_FALSE(places.frontPart(z).isEmpty()) << z;
-        const Control *front = design.form.hitTest(places.placePoint(z));
-        ASSERT_NE(front, nullptr) << z;
-        EXPECT_EQ(front, &design.piccoor(z)) << "zone " << z;
-        for (int other = z + 1; other < kZoneCount; ++other)
-            EXPECT_FALSE(places.frontPart(z).intersects(places.frontPart(other)))
-                << z << " and " << other;
+    ASSERT_EQ(places.count(), 17);
+    int zones = 0;
+    for (int p = 0; p < places.count(); ++p) {
+        QRegion front;
+        for (int z : places.zones(p)) {
+            EXPECT_EQ(design.piccoor(z).tag(), places.tag(p)) << z;
+            front += design.form.frontRegion(design.piccoor(z));
+            ++zones;
+        }
+        EXPECT_EQ(places.frontPart(p), front) << p;
+        const Control *hit = design.form.hitTest(places.placePoint(p));
+        ASSERT_NE(hit, nullptr) << p;
+        EXPECT_EQ(hit->tag(), places.tag(p)) << "the front-most zone there is the place's own";
+        for (int other = p + 1; other < places.count(); ++other)
+            EXPECT_FALSE(places.frontPart(p).intersects(places.frontPart(other)))
+                << p << " and " << other;
     }
+    EXPECT_EQ(zones, kZoneCount);
     // The western strip of Uruguay lies under Argentina: not part of Uruguay's place.
-    EXPECT_FALSE(places.frontPart(37).contains(QPoint(kZoneTable[37].leftTwips + 30, 6450)));
-    EXPECT_TRUE(places.frontPart(38).contains(QPoint(kZoneTable[37].leftTwips + 30, 6450)));
-    // The middle of the visible map lies in Argentina's zone 39.
-    EXPECT_EQ(places.startZone(), 39);
+    const QPoint strip(kZoneTable[37].leftTwips + 30, 6450);
+    EXPECT_EQ(design.form.hitTest(strip)->tag(), QStringLiteral("Argentina,Buenos Aires"));
+    for (int p = 0; p < places.count(); ++p)
+        EXPECT_EQ(places.frontPart(p).contains(strip), places.tag(p) == design.piccoor(38).tag());
+    // The middle of the land lies in Bolivia.
+    EXPECT_EQ(places.tag(places.startPlace()), QStringLiteral("Bolivia,La Paz,Sucre"));
 }
 
-TEST_F(Board, EveryZoneIsReachedByArrowKeysFromEveryStart) {
+TEST_F(Board, EveryPlaceIsReachedByArrowKeysFromEveryStart) {
     load();
     const ZonePlaces places(design);
-    for (int from = 0; from < kZoneCount; ++from)
-        for (int to = 0; to < kZoneCount; ++to)
-            ASSERT_TRUE(walk(places, from, [to](int z) { return z == to; }).has_value())
+    for (int from = 0; from < places.count(); ++from)
+        for (int to = 0; to < places.count(); ++to)
+            ASSERT_TRUE(walk(places, from, [to](int p) { return p == to; }).has_value())
                 << "from " << from << " to " << to;
 }
 
@@ -196,7 +207,7 @@ TEST_F(PlayWithoutDrag, KeysPickUpPutBackAndPressTheButtons) {
     tabTo(itemIndex("Quito"));
     key(Qt::Key_Enter);
     EXPECT_EQ(design().form.held(), &design().labels(itemIndex("Quito")));
-    EXPECT_EQ(marker(), placeSpot(places->startZone()));
+    EXPECT_EQ(marker(), placeSpot(places->startPlace()));
     EXPECT_EQ(widget().cursor().shape(), Qt::BitmapCursor);
     key(Qt::Key_Escape);
     EXPECT_EQ(design().form.held(), nullptr);
@@ -210,7 +221,7 @@ TEST_F(PlayWithoutDrag, KeysPickUpPutBackAndPressTheButtons) {
     click(poolPoint(lima));
     EXPECT_EQ(marker(), nullptr);
     key(Qt::Key_Down);
-    EXPECT_EQ(focus(), placeSpot(places->startZone()));
+    EXPECT_EQ(focus(), placeSpot(places->startPlace()));
     key(Qt::Key_Escape);
 
     placeCorrectly(itemIndex("Brazil"));
@@ -231,14 +242,28 @@ TEST_F(PlayWithoutDrag, OverlappingZonesAreMarkedAndPlacedByTheirFrontPart) {
     const int argentina = itemIndex("Argentina");
     tabTo(uruguay);
     key(Qt::Key_Space);
-    const auto toUruguay =
-        walk(*places, places->startZone(), [](int z) { return z == 37; }).value();
-    for (Direction d : toUruguay)
+    const QString uruguayTag = design().piccoor(37).tag();
+    const std::vector<Direction> toUruguay = walk(*places, places->startPlace(), [&](int p) {
+                                                 return places->tag(p) == uruguayTag;
+                                             }).value();
+    int place = places->startPlace();
+    for (Direction d : toUruguay) {
         key(arrowFor(d));
-    ASSERT_EQ(marker(), placeSpot(37));
+        place = places->next(place, d);
+    }
+    ASSERT_EQ(marker(), placeSpot(place));
     // Only the front part is marked: the western strip under Argentina's zone is not.
     EXPECT_FALSE(
         design().form.markedRegion().contains(QPoint(kZoneTable[37].leftTwips + 30, 6450)));
+    // Home: back where the marker started, and from there on again.
+    for (int twice = 0; twice < 2; ++twice) {
+        // Home has no text, which QTest's key clicks want: a bare key event.
+        QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
+        QApplication::sendEvent(focus(), &home);
+        EXPECT_EQ(marker(), placeSpot(places->startPlace()));
+    }
+    for (Direction d : toUruguay)
+        key(arrowFor(d));
     key(Qt::Key_Return);
     EXPECT_FALSE(design().labels(uruguay).isVisible()) << "judged inside the front part";
     // By click, the strip is Argentina's.
@@ -323,10 +348,8 @@ TEST_F(PlayWithoutDrag, AssistiveTechnologyReadsNamesRolesTheMapAndTheMarker) {
     EXPECT_TRUE(limaName->state().selected) << "held";
     QAccessibleInterface *markerIface = QAccessible::queryAccessibleInterface(marker());
     EXPECT_EQ(markerIface->text(QAccessible::Name),
-              quiz::placeText(places->whereabouts(places->startZone())));
+              quiz::placeText(places->whereabouts(places->startPlace())));
     EXPECT_TRUE(markerIface->state().focused);
-    for (int z = 0; z < kZoneCount; ++z)
-        EXPECT_FALSE(markerIface->text(QAccessible::Name).contains(design().piccoor(z).tag()));
     key(Qt::Key_Escape);
     EXPECT_FALSE(limaName->state().selected);
 }

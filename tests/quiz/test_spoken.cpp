@@ -2,6 +2,7 @@
 // each keyboard result with a focus change, and the window's own texts.
 #include "accessibilityrecorder.h"
 #include "boardfixture.h"
+#include "fakes/windowlanguage.h"
 #include "markerwalk.h"
 #include "playfixture.h"
 
@@ -9,9 +10,11 @@
 #include "quiz/judging.h"
 #include "quiz/spokentext.h"
 #include "quiz/zoneplaces.h"
+#include "shell/translations.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QSet>
 
 using namespace mapdata;
 using quiz::Compass;
@@ -31,50 +34,88 @@ bool isSouth(Compass c) {
     return c == Compass::SouthWest || c == Compass::South || c == Compass::SouthEast;
 }
 
+int placeOf(const ZonePlaces &places, const char *first) {
+    for (int p = 0; p < places.count(); ++p)
+        if (firstName(places.tag(p)) == QLatin1String(first))
+            return p;
+    return -1;
+}
+
 } // namespace
 
-// The words must be true to the map a sighted pupil sees, and never name what lies there.
-TEST_F(Board, EveryPlaceIsSpokenByWhereItLiesTrueToTheMap) {
+// The words must be true to the map a sighted pupil sees, tell every place from every other in
+// each language, and never name what lies there before it is placed.
+TEST_F(Board, EveryPlaceIsToldApartByWhatTheMapShowsNeverByItsNames) {
     load();
     const ZonePlaces places(design);
-    int stars = 0;
-    for (int z = 0; z < places.count(); ++z) {
-        const QString tag = design.piccoor(z).tag();
-        const quiz::Whereabouts &where = places.whereabouts(z);
-        // Seas and oceans, known by their names, are at sea, and nothing else is.
-        const QString first = firstName(tag);
-        EXPECT_EQ(where.shore == Shore::Sea,
-                  first.endsWith(QLatin1String(" Sea")) || first.endsWith(QLatin1String(" Ocean")))
-            << z;
-        // Landlocked countries have no coast; Chile is all coast.
-        if (first == QLatin1String("Bolivia") || first == QLatin1String("Paraguay")) {
-            EXPECT_EQ(where.shore, Shore::Inland) << z;
+    for (const char *language : {"en", "es", "pt_BR"}) {
+        fakes::WindowLanguage shown(language);
+        QSet<QString> told;
+        for (int p = 0; p < places.count(); ++p) {
+            const QString words = quiz::placeText(places.whereabouts(p), places.placedAround(p));
+            EXPECT_FALSE(told.contains(words)) << language << ": " << words.toStdString();
+            told.insert(words);
+            for (const ItemRecord &item : kItemTable)
+                for (const QString &name :
+                     {QString::fromLatin1(item.name), shell::shownPlaceName(item.name)})
+                    EXPECT_FALSE(words.contains(name, Qt::CaseInsensitive))
+                        << language << ": " << words.toStdString();
         }
-        if (first == QLatin1String("Chile")) {
-            EXPECT_EQ(where.shore, Shore::Coast) << z;
-        }
-        if (first == QLatin1String("Caribbean Sea") || first == QLatin1String("Venezuela")) {
-            EXPECT_TRUE(isNorth(where.compass)) << z;
-        }
-        if (first == QLatin1String("Uruguay")) {
-            EXPECT_FALSE(isNorth(where.compass) || isSouth(where.compass)) << z;
-        }
-        // A star marks a capital: only where a country with a capital is.
-        if (where.capitalStar) {
-            ++stars;
-            EXPECT_TRUE(tag.contains(QLatin1Char(','))) << z;
-        }
-        const QString words = quiz::placeText(where);
-        for (const ItemRecord &item : kItemTable)
-            EXPECT_FALSE(words.contains(QLatin1String(item.name), Qt::CaseInsensitive)) << z;
     }
-    EXPECT_TRUE(isSouth(places.whereabouts(45).compass)) << "Tierra del Fuego";
-    // Each star lies in one place; La Paz and Sucre share Bolivia's.
-    EXPECT_GE(stars, kCapitalMarkerCount - 1);
-    EXPECT_EQ(quiz::placeText({Compass::NorthWest, Shore::Coast, false}),
-              QStringLiteral("north-west, near the coast"));
-    EXPECT_EQ(quiz::placeText({Compass::Centre, Shore::Inland, true}),
-              QStringLiteral("centre, inland, with a capital's star"));
+    const auto where = [&](const char *first) {
+        return places.whereabouts(placeOf(places, first));
+    };
+    for (const ItemRecord &item : kItemTable)
+        if (item.heading == PoolHeading::SeasAndOceans) {
+            EXPECT_EQ(where(item.name).shore, Shore::Sea);
+            EXPECT_EQ(where(item.name).size, quiz::Size::Large);
+        }
+    // Landlocked countries have no coast; Peru has one, though Lima's own zone lies inland.
+    EXPECT_EQ(where("Bolivia").shore, Shore::Inland);
+    EXPECT_EQ(where("Paraguay").shore, Shore::Inland);
+    EXPECT_EQ(where("Peru").shore, Shore::Coast);
+    EXPECT_EQ(where("Chile").shore, Shore::Coast);
+    EXPECT_EQ(where("Brazil").size, quiz::Size::Large);
+    EXPECT_EQ(where("Suriname").size, quiz::Size::Small);
+    EXPECT_EQ(where("Bolivia").capitalStars, 2) << "La Paz and Sucre";
+    EXPECT_EQ(where("Guyana").capitalStars, 0);
+    EXPECT_TRUE(isNorth(where("Venezuela").compass));
+    EXPECT_TRUE(isSouth(where("Argentina").compass));
+    EXPECT_EQ(quiz::placeText({Compass::NorthWest, Shore::Coast, quiz::Size::Small, 1, 2, 0,
+                               quiz::Axis::WestToEast}),
+              QStringLiteral("North-west. Small country by the sea. A capital's star. The "
+                             "westernmost of 2 like it."));
+    EXPECT_EQ(quiz::placeText({Compass::Centre, Shore::Inland, quiz::Size::Middle, 2, 3, 1,
+                               quiz::Axis::NorthToSouth},
+                              {{"Bolivia", "La Paz"}, {"Brazil", "Chile", "Peru"}, 1, true}),
+              QStringLiteral("Labelled Bolivia and La Paz. Centre. Middle-sized inland country. "
+                             "2 capitals' stars. Number 2 of 3 like it, from the north. Next to "
+                             "Brazil, Chile and Peru. One neighbour unnamed."));
+}
+
+// Once names are placed, a place is told by the names on it and around it, as the map shows
+// them in bold.
+TEST_F(Board, PlacedNamesAreToldOnTheirPlaceAndNextToIt) {
+    load();
+    const ZonePlaces places(design);
+    const int bolivia = placeOf(places, "Bolivia");
+    const std::vector<int> &around = places.neighbours(bolivia);
+    for (const char *first : {"Brazil", "Peru", "Paraguay", "Argentina", "Chile"})
+        EXPECT_NE(std::find(around.begin(), around.end(), placeOf(places, first)), around.end())
+            << first;
+    EXPECT_EQ(around.size(), 5u);
+    const std::pair<const char *, const char *> placings[] = {
+        {"Peru", "Peru"}, {"Lima", "Peru"}, {"Brazil", "Brazil"}, {"Sucre", "Bolivia"}};
+    for (const auto &[name, country] : placings) {
+        form1().pickUp(std::int16_t(itemIndex(name)));
+        form1().placeHeldAt(places.placePoint(placeOf(places, country)));
+    }
+    ASSERT_EQ(form1().placedCount, 4);
+    const quiz::PlacedAround placed = places.placedAround(bolivia);
+    EXPECT_EQ(placed.onIt, QStringList{"Sucre"});
+    EXPECT_EQ(placed.nextTo, (QStringList{"Brazil", "Peru"}));
+    EXPECT_EQ(placed.unnamedNeighbours, 3);
+    EXPECT_EQ(places.placedAround(placeOf(places, "Peru")).onIt, (QStringList{"Peru", "Lima"}));
 }
 
 // The real window, driven by real key events, heard through the recording bridge.
@@ -115,25 +156,25 @@ TEST_F(SpokenPlay, EachMarkerStepAndEachKeyboardResultComeWithAFocusChange) {
     key(Qt::Key_Space);
     auto heard = focusEvents();
     ASSERT_EQ(heard.size(), 1u);
-    const int start = places->startZone();
+    const int start = places->startPlace();
     EXPECT_EQ(heard[0].objectName, QStringLiteral("places(%1)").arg(start));
     EXPECT_EQ(heard[0].name, quiz::placeText(places->whereabouts(start)));
+    EXPECT_FALSE(heard[0].name.contains(QLatin1String("Lima")));
     EXPECT_EQ(heard[0].description, quiz::pickUpNote(QStringLiteral("Lima")));
 
     // To another place that refuses Lima: every step is one focus change, to the place.
-    const auto steps = markerwalk::walk(*places, start, [&](int z) {
-        return z != start &&
-               !quiz::isDropAccepted(design().piccoor(z).tag(), design().labels(lima).tag());
+    const auto steps = markerwalk::walk(*places, start, [&](int p) {
+        return p != start && !quiz::isDropAccepted(places->tag(p), design().labels(lima).tag());
     });
     ASSERT_TRUE(steps.has_value() && !steps->empty());
-    int zone = start;
+    int place = start;
     for (quiz::Direction d : *steps) {
         key(markerwalk::arrowFor(d));
-        zone = places->next(zone, d);
+        place = places->next(place, d);
         heard = focusEvents();
         ASSERT_EQ(heard.size(), 1u) << "one focus change a step, nothing on the way";
-        EXPECT_EQ(heard[0].objectName, QStringLiteral("places(%1)").arg(zone));
-        EXPECT_EQ(heard[0].name, quiz::placeText(places->whereabouts(zone)));
+        EXPECT_EQ(heard[0].objectName, QStringLiteral("places(%1)").arg(place));
+        EXPECT_EQ(heard[0].name, quiz::placeText(places->whereabouts(place)));
         EXPECT_TRUE(heard[0].description.isEmpty()) << "the pick-up is told once";
     }
     key(Qt::Key_Return);
@@ -148,8 +189,8 @@ TEST_F(SpokenPlay, EachMarkerStepAndEachKeyboardResultComeWithAFocusChange) {
     // A right one: told with the next name in the pool.
     nameSpot(quito)->setFocus();
     key(Qt::Key_Space);
-    const auto toQuito = markerwalk::walk(*places, places->startZone(), [&](int z) {
-        return quiz::isDropAccepted(design().piccoor(z).tag(), design().labels(quito).tag());
+    const auto toQuito = markerwalk::walk(*places, places->startPlace(), [&](int p) {
+        return quiz::isDropAccepted(places->tag(p), design().labels(quito).tag());
     });
     ASSERT_TRUE(toQuito.has_value());
     for (quiz::Direction d : *toQuito)
@@ -162,9 +203,14 @@ TEST_F(SpokenPlay, EachMarkerStepAndEachKeyboardResultComeWithAFocusChange) {
     EXPECT_EQ(heard[0].description, QStringLiteral("Quito placed"));
     EXPECT_FALSE(design().labels(quito).isVisible());
 
-    // Escape: back on the name, without a note.
+    // Picked up again: the marker's place is told with the name now placed next to it.
     key(Qt::Key_Space);
-    focusEvents();
+    heard = focusEvents();
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].name, quiz::placeText(places->whereabouts(places->startPlace()),
+                                             places->placedAround(places->startPlace())));
+    EXPECT_TRUE(heard[0].name.contains(QLatin1String("neighbours unnamed")));
+    // Escape: back on the name, without a note.
     key(Qt::Key_Escape);
     heard = focusEvents();
     ASSERT_EQ(heard.size(), 1u);

@@ -29,19 +29,25 @@ def check(path, names):
             source = message.findtext("source") or ""
             translation = message.find("translation")
             kind = translation.get("type") if translation is not None else "missing"
-            text = (translation.text or "") if translation is not None else ""
+            # A text counted with %n has a form for each plural of the language.
+            if message.get("numerus") == "yes" and translation is not None:
+                texts = [form.text or "" for form in translation.iter("numerusform")]
+            else:
+                texts = [(translation.text or "") if translation is not None else ""]
             where = "%s: %s %r" % (os.path.basename(path), context_name, source)
             if kind in ("obsolete", "vanished"):
                 faults.append("%s: no longer in the sources" % where)
                 continue
-            if kind or not text:
+            if kind or not all(texts):
                 faults.append("%s: not translated" % where)
                 continue
-            if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
-                faults.append("%s: placeholders differ in %r" % (where, text))
-            # Texts are joined to others: "at line " + "132".
-            if source[:1].isspace() != text[:1].isspace() or source[-1:].isspace() != text[-1:].isspace():
-                faults.append("%s: spaces at the ends differ in %r" % (where, text))
+            for text in texts:
+                if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
+                    faults.append("%s: placeholders differ in %r" % (where, text))
+                # Texts are joined to others: "at line " + "132".
+                if source[:1].isspace() != text[:1].isspace() or source[-1:].isspace() != text[-1:].isspace():
+                    faults.append("%s: spaces at the ends differ in %r" % (where, text))
+            text = texts[0]
             if context_name == "PlaceName":
                 place_names[source] = text
     missing = [n for n in names if n not in place_names]
