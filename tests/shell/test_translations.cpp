@@ -46,7 +46,8 @@ TEST(Translations, TheLanguageOptionTakesItsCodeInEitherForm) {
 
 // The program's texts and Qt's own come in together; step numbers and handler names stay.
 TEST(Translations, SpanishIsBuiltInWithQtsOwnTextsAndLeavesTheErrorBoxsPlacesAlone) {
-    EXPECT_EQ(builtInTranslations(), (QStringList{QStringLiteral("es"), QStringLiteral("pt_BR")}));
+    EXPECT_EQ(builtInTranslations(), (QStringList{QStringLiteral("es"), QStringLiteral("fr"),
+                                                  QStringLiteral("nl"), QStringLiteral("pt_BR")}));
     {
         fakes::WindowLanguage spanish("es");
         ASSERT_EQ(spanish.loaded(), QStringLiteral("es"));
@@ -58,7 +59,7 @@ TEST(Translations, SpanishIsBuiltInWithQtsOwnTextsAndLeavesTheErrorBoxsPlacesAlo
                                locationText(QStringLiteral("Form_Load")), 132),
                   QStringLiteral("No se encontró el archivo\r\nen "
                                  "Tessaline2017/04/05.Form1.Form_Load en la línea 132\r\r"
-                                 "Envíe por correo electrónico una captura de pantalla de este "
+                                 "Envía por correo electrónico una captura de pantalla de este "
                                  "mensaje a support@quelmark.example"));
     }
     EXPECT_EQ(shownPlaceName(QStringLiteral("Asuncion")), QStringLiteral("Asuncion"));
