@@ -46,8 +46,8 @@ mapdata::Failure unreadLinesFailure(const ItemFileReader &reader) {
             "ErrorBox", "Too many lines: at least %n further line(s) not read", nullptr, count);
     else
         //: The item file has more lines than the pool has names: %n lines were left unread.
-        text = QCoreApplication::translate("ErrorBox", "Too many lines: %n further line(s) not read",
-                                           nullptr, count);
+        text = QCoreApplication::translate(
+            "ErrorBox", "Too many lines: %n further line(s) not read", nullptr, count);
     return {mapdata::Failure::subscriptOutOfRange().number(), text};
 }
 
