@@ -21,34 +21,11 @@ set(CPACK_PACKAGE_VENDOR "${TESSALINE_MAKER}")
 set(CPACK_PACKAGE_VERSION "${TESSALINE_VERSION_TEXT}")
 set(CPACK_PACKAGE_CONTACT "${TESSALINE_MAKER} <support@quelmark.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-# The long description, one paragraph an element (so no ";" in them): the .deb wraps it, the
-# metainfo takes it as it is.
-set(TESSALINE_DESCRIPTION_PARAGRAPHS
-    "One window shows a political map of South America and a pool of 28 names: 13 countries, 11 capitals and 4 seas and oceans. Drag each name onto its place on the map."
-    "A right name stays on the map in bold, with a sound, and a wrong one goes back to the pool with another. When all 28 are placed, the map is complete and the names are dealt again. There is no score and no timer, and nothing is saved."
-)
-# The metainfo's and the desktop entry's texts in the program's languages (as
-# TESSALINE_TRANSLATIONS names them): the summary, the description's paragraphs, the
-# screenshot's caption, and the desktop entry's generic name, comment and keywords. A language
-# without them is still listed in the metainfo's <languages>.
-set(TESSALINE_SUMMARY_es "Juego de geografía con el mapa de América del Sur")
-set(TESSALINE_DESCRIPTION_PARAGRAPHS_es
-    "Una ventana muestra un mapa político de América del Sur y una lista de 28 nombres: 13 países, 11 capitales y 4 mares y océanos. Arrastra cada nombre a su lugar en el mapa."
-    "Un nombre bien colocado queda en el mapa en negrita, con un sonido, y uno mal colocado vuelve a la lista con otro. Cuando los 28 están colocados, el mapa está completo y los nombres se reparten de nuevo. No hay puntuación ni tiempo, y no se guarda nada."
-)
-set(TESSALINE_SCREENSHOT_CAPTION_es "La ventana del juego con algunos nombres colocados en el mapa")
-set(TESSALINE_GENERIC_NAME_es "Juego de mapas")
-set(TESSALINE_COMMENT_es "Arrastra los nombres de los países, capitales y mares de América del Sur al mapa")
-set(TESSALINE_KEYWORDS_es "mapa;juego;geografía;América del Sur;países;capitales;")
-set(TESSALINE_SUMMARY_pt_BR "Jogo de geografia com o mapa da América do Sul")
-set(TESSALINE_DESCRIPTION_PARAGRAPHS_pt_BR
-    "Uma janela mostra um mapa político da América do Sul e uma lista de 28 nomes: 13 países, 11 capitais e 4 mares e oceanos. Arraste cada nome para o seu lugar no mapa."
-    "Um nome certo fica no mapa em negrito, com um som, e um errado volta para a lista com outro. Quando os 28 estão no lugar, o mapa está completo e os nomes são distribuídos de novo. Não há pontuação nem cronômetro, e nada é salvo."
-)
-set(TESSALINE_SCREENSHOT_CAPTION_pt_BR "A janela do jogo com alguns nomes colocados no mapa")
-set(TESSALINE_GENERIC_NAME_pt_BR "Jogo de mapas")
-set(TESSALINE_COMMENT_pt_BR "Arraste os nomes dos países, capitais e mares da América do Sul para o mapa")
-set(TESSALINE_KEYWORDS_pt_BR "mapa;jogo;geografia;América do Sul;países;capitais;")
+# The long description: the metainfo's English paragraphs (the ones without xml:lang), where
+# their translations stand beside them. The .deb wraps them, the metainfo takes them as they are.
+file(READ "${CMAKE_CURRENT_LIST_DIR}/linux/metainfo.xml.in" _metainfo_template)
+string(REGEX MATCHALL "<p>[^<]*</p>" TESSALINE_DESCRIPTION_PARAGRAPHS "${_metainfo_template}")
+list(TRANSFORM TESSALINE_DESCRIPTION_PARAGRAPHS REPLACE "^<p>(.*)</p>$" "\\1")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "${TESSALINE_PRODUCT_NAME}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
@@ -130,33 +107,11 @@ if(UNIX AND NOT APPLE)
         list(APPEND TESSALINE_METAINFO_CATEGORIES "    <category>${category}</category>")
     endforeach()
     list(JOIN TESSALINE_METAINFO_CATEGORIES "\n" TESSALINE_METAINFO_CATEGORIES)
-    set(TESSALINE_METAINFO_PARAGRAPHS "")
-    foreach(paragraph IN LISTS TESSALINE_DESCRIPTION_PARAGRAPHS)
-        list(APPEND TESSALINE_METAINFO_PARAGRAPHS "    <p>${paragraph}</p>")
-    endforeach()
-    set(TESSALINE_METAINFO_SUMMARIES "")
-    set(TESSALINE_METAINFO_CAPTIONS "")
+    # The program's languages; their texts are in the two files themselves.
     set(TESSALINE_METAINFO_LANGUAGES "")
-    set(TESSALINE_DESKTOP_TRANSLATIONS "")
     foreach(language IN LISTS TESSALINE_TRANSLATIONS)
         list(APPEND TESSALINE_METAINFO_LANGUAGES "    <lang>${language}</lang>")
-        if(DEFINED TESSALINE_SUMMARY_${language})
-            list(APPEND TESSALINE_METAINFO_SUMMARIES
-                 "  <summary xml:lang=\"${language}\">${TESSALINE_SUMMARY_${language}}</summary>")
-            list(APPEND TESSALINE_METAINFO_CAPTIONS
-                 "      <caption xml:lang=\"${language}\">${TESSALINE_SCREENSHOT_CAPTION_${language}}</caption>")
-            foreach(paragraph IN LISTS TESSALINE_DESCRIPTION_PARAGRAPHS_${language})
-                list(APPEND TESSALINE_METAINFO_PARAGRAPHS "    <p xml:lang=\"${language}\">${paragraph}</p>")
-            endforeach()
-            string(APPEND TESSALINE_DESKTOP_TRANSLATIONS
-                   "GenericName[${language}]=${TESSALINE_GENERIC_NAME_${language}}\n"
-                   "Comment[${language}]=${TESSALINE_COMMENT_${language}}\n"
-                   "Keywords[${language}]=${TESSALINE_KEYWORDS_${language}}\n")
-        endif()
     endforeach()
-    list(JOIN TESSALINE_METAINFO_PARAGRAPHS "\n" TESSALINE_METAINFO_PARAGRAPHS)
-    list(JOIN TESSALINE_METAINFO_SUMMARIES "\n" TESSALINE_METAINFO_SUMMARIES)
-    list(JOIN TESSALINE_METAINFO_CAPTIONS "\n" TESSALINE_METAINFO_CAPTIONS)
     list(JOIN TESSALINE_METAINFO_LANGUAGES "\n" TESSALINE_METAINFO_LANGUAGES)
     # AppStream wants a full address for the screenshot. Until the project has a public home,
     # it is the repository's path to the picture under the maker's home page.

@@ -15,8 +15,10 @@
 
 namespace quiz {
 
+//: The box shown when every name is on the map (the design runs the two sentences together).
 const char *const kCompletionMessage =
     QT_TRANSLATE_NOOP("QuizWindow", "CONGRATULATIONS!THE MAP IS COMPLETE!");
+//: The title of the box shown when every name is on the map.
 const char *const kCompletionTitle = QT_TRANSLATE_NOOP("QuizWindow", "SUCCESS");
 
 namespace {
@@ -35,17 +37,18 @@ const QString &field(const QStringList &fields, int index) {
 }
 
 mapdata::Failure unreadLinesFailure(const ItemFileReader &reader) {
-    const qsizetype count = reader.remainingLineCount();
-    const QString atLeast =
-        reader.isCut() ? QCoreApplication::translate("ErrorBox", "at least ") : QString();
-    const QString lines = count == 1
-                              ? QCoreApplication::translate("ErrorBox", "further line was")
-                              : QCoreApplication::translate("ErrorBox", "further lines were");
-    return {mapdata::Failure::subscriptOutOfRange().number(),
-            QCoreApplication::translate("ErrorBox", "Too many lines: %1%2 %3 not read")
-                .arg(atLeast)
-                .arg(count)
-                .arg(lines)};
+    const int count = int(reader.remainingLineCount());
+    QString text;
+    if (reader.isCut())
+        //: The item file has more lines than the pool has names, and is longer than the
+        //: program reads: %n lines were counted in what was read, and more may follow.
+        text = QCoreApplication::translate(
+            "ErrorBox", "Too many lines: at least %n further line(s) not read", nullptr, count);
+    else
+        //: The item file has more lines than the pool has names: %n lines were left unread.
+        text = QCoreApplication::translate(
+            "ErrorBox", "Too many lines: %n further line(s) not read", nullptr, count);
+    return {mapdata::Failure::subscriptOutOfRange().number(), text};
 }
 
 } // namespace

@@ -26,8 +26,10 @@ QuizWindow::QuizWindow() {
     w.placeChild(m_text1, QStringLiteral("Text1"), kText1Rect);
     const FontSpec buttonFont{QString::fromLatin1(kWindowFontFamily), kButtonFontPoints, true};
     m_pushButton1 = new PushButton(&w);
+    //: The button that deals every name back to the pool for a new game; a short word.
     m_pushButton1->setCaption(QCoreApplication::translate("QuizWindow", "Restart"));
     m_pushButton2 = new PushButton(&w);
+    //: The button that ends the program; a short word.
     m_pushButton2->setCaption(QCoreApplication::translate("QuizWindow", "Exit"));
     for (PushButton *button : {m_pushButton1, m_pushButton2}) {
         button->setFontSpec(buttonFont);

@@ -13,9 +13,10 @@ namespace shell {
 extern const char *const kSupportAddress;
 extern const char *const kErrorBoxTitle;
 
-// "in Tessaline2017/04/05.Form1.<handler> ", trailing space included.
+// Where a handler is, for the maker: "Tessaline2017/04/05.Form1.<handler>".
 QString locationText(const QString &handler);
 QString outOfMemoryText();
+// The description, then "in <location> at line <line>", then the request to email it.
 QString errorMessage(const QString &description, const QString &location, int line);
 void ShowErrorBox(mapdata::MessageBoxes &boxes, const QString &location, int line,
                   const QString &description);

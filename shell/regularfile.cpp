@@ -31,6 +31,8 @@ FileHead readRegularFile(const QString &path, qsizetype maxBytes) {
 
 mapdata::Failure fileTooLarge(qsizetype maxBytes) {
     return {mapdata::Failure::pathFileAccessError().number(),
+            //: An error: a file of the program's is longer than it reads. %1: the limit in
+            //: kibibytes (1024 bytes).
             QCoreApplication::translate("ErrorBox", "File too large (over %1 KiB)")
                 .arg(maxBytes / kBytesPerKiB)};
 }

@@ -23,11 +23,13 @@ const char kUnparsedSheetWarning[] = "Could not parse stylesheet";
 [[noreturn]] void unsupported() {
     throw mapdata::Failure(
         kNotSupported,
+        //: An error: the skin file (the window's look) asks for what the program cannot do.
         QCoreApplication::translate("ErrorBox", "Object doesn't support this property or method"));
 }
 
 [[noreturn]] void invalidSkin() {
     throw mapdata::Failure(kInvalidSkinFile,
+                           //: An error: the skin file (the window's look) cannot be read.
                            QCoreApplication::translate("ErrorBox", "Invalid skin file"));
 }
 
@@ -117,6 +119,7 @@ void SkinFramework::ApplyWindow(mapdata::WindowHandle windowHandle) {
     if (!m_window || m_windowHandle != windowHandle)
         throw mapdata::Failure(
             kInvalidArgument,
+            //: An error: the skin was applied to another window than its own.
             QCoreApplication::translate("ErrorBox", "Invalid procedure call or argument"));
     if (m_styleSheet.isEmpty())
         return;

@@ -79,12 +79,18 @@ QStringList builtInTranslations() {
     QStringList names;
     const QStringList files = QDir(QLatin1String(kTranslationsFolder))
                                   .entryList({prefix + QLatin1Char('*') + suffix}, QDir::Files);
-    for (const QString &file : files)
-        names << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+    for (const QString &file : files) {
+        const QString name = file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+        if (name != QLatin1String(kSourceLanguage))
+            names << name;
+    }
     return names;
 }
 
 QString installTranslations(QCoreApplication &app, const QString &languageOverride) {
+    // The source language's own catalog, its plural forms ("1 further line was"), under any
+    // other: English reads right whatever the desktop's language.
+    load(app, kProgramCatalog, QLatin1String(kSourceLanguage));
     const QStringList wanted =
         languageOverride.isNull() ? QLocale::system().uiLanguages() : QStringList{languageOverride};
     const QString translation = chooseTranslation(wanted, builtInTranslations());

@@ -23,12 +23,13 @@ QString chooseTranslation(const QStringList &userLanguages, const QStringList &t
 // empty.
 QString languageOption(const QStringList &arguments);
 
-// The translations built into the program ("es", "pt_BR").
+// The translations built into the program ("es", "fr", "nl", "pt_BR"), English's plural forms
+// left out.
 QStringList builtInTranslations();
 
-// Loads the program's and Qt's own texts for the language chosen from the override, if there is
-// one, else the desktop's languages. Returns the translation loaded, or an empty string for the
-// source texts.
+// Loads English's plural forms, then the program's and Qt's own texts for the language chosen
+// from the override, if there is one, else the desktop's languages. Returns the translation
+// loaded, or an empty string for the source texts.
 QString installTranslations(QCoreApplication &app, const QString &languageOverride);
 
 } // namespace shell

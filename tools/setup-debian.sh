@@ -23,7 +23,8 @@ packages=(
 # speech-dispatcher and a private session bus.
 extra=(libbenchmark-dev xvfb xauth x11-apps imagemagick clang libclang-rt-14-dev
        sox xdotool x11-utils libx11-dev
-       tesseract-ocr tesseract-ocr-eng tesseract-ocr-spa tesseract-ocr-por
+       tesseract-ocr tesseract-ocr-eng tesseract-ocr-spa tesseract-ocr-por tesseract-ocr-fra
+       tesseract-ocr-nld
        lintian appstream desktop-file-utils
        dbus at-spi2-core python3-pyatspi
        orca speech-dispatcher dbus-daemon dbus-bin bsdutils
@@ -43,7 +44,7 @@ windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
          pulseaudio pulseaudio-utils sox
          gstreamer1.0-plugins-base
          wixl msitools tesseract-ocr tesseract-ocr-eng osslsigncode openssl
-         tesseract-ocr-spa)
+         tesseract-ocr-spa tesseract-ocr-fra tesseract-ocr-nld)
 
 for option in "$@"; do
     case "$option" in

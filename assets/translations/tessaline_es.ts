@@ -4,202 +4,242 @@
 <context>
     <name>ErrorBox</name>
     <message>
-        <source>at least </source>
-        <translation>al menos </translation>
-    </message>
-    <message>
-        <source>further line was</source>
-        <translation>línea más no se leyó</translation>
-    </message>
-    <message>
-        <source>further lines were</source>
-        <translation>líneas más no se leyeron</translation>
-    </message>
-    <message>
-        <source>Too many lines: %1%2 %3 not read</source>
-        <translation>Demasiadas líneas: %1%2 %3</translation>
-    </message>
-    <message>
         <source>Application Error</source>
+        <extracomment>The title of the box that tells of an error.</extracomment>
         <translation>Error de la aplicación</translation>
     </message>
     <message>
-        <source>in </source>
-        <translation>en </translation>
-    </message>
-    <message>
         <source>Out of memory</source>
+        <extracomment>An error: the computer has no memory left for the program.</extracomment>
         <translation>Memoria insuficiente</translation>
     </message>
     <message>
-        <source>at line </source>
-        <translation>en la línea </translation>
-    </message>
-    <message>
-        <source>Please email screenshot of this message to </source>
-        <translation>Envíe por correo electrónico una captura de pantalla de este mensaje a </translation>
-    </message>
-    <message>
         <source>File too large (over %1 KiB)</source>
+        <extracomment>An error: a file of the program&apos;s is longer than it reads. %1: the limit in kibibytes (1024 bytes).</extracomment>
         <translation>Archivo demasiado grande (más de %1 KiB)</translation>
     </message>
     <message>
         <source>Object doesn&apos;t support this property or method</source>
+        <extracomment>An error: the skin file (the window&apos;s look) asks for what the program cannot do.</extracomment>
         <translation>El objeto no admite esta propiedad o método</translation>
     </message>
     <message>
         <source>Invalid skin file</source>
+        <extracomment>An error: the skin file (the window&apos;s look) cannot be read.</extracomment>
         <translation>Archivo de apariencia no válido</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
+        <extracomment>An error: the skin was applied to another window than its own.</extracomment>
         <translation>Llamada a procedimiento o argumento no válidos</translation>
     </message>
     <message>
         <source>Control array element &apos;%1(%2)&apos; doesn&apos;t exist</source>
+        <extracomment>An error: a numbered control of the window is missing. %1: the controls&apos; name, %2: the number (labels(3)); not to translate.</extracomment>
         <translation>El elemento &apos;%1(%2)&apos; de la matriz de controles no existe</translation>
     </message>
     <message>
         <source>Object already loaded</source>
+        <extracomment>An error: a control of the window was made twice.</extracomment>
         <translation>Objeto ya cargado</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
+        <extracomment>An error: a list was asked for an element past its end.</extracomment>
         <translation>Subíndice fuera del intervalo</translation>
     </message>
     <message>
         <source>Overflow</source>
+        <extracomment>An error: a number grew past what it can hold.</extracomment>
         <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>File not found</source>
+        <extracomment>An error: a file the program needs (the item list, items.txt) is not beside it.</extracomment>
         <translation>No se encontró el archivo</translation>
     </message>
     <message>
         <source>Permission denied</source>
+        <extracomment>An error: the program may not read a file of its own.</extracomment>
         <translation>Permiso denegado</translation>
     </message>
     <message>
         <source>Path/File access error</source>
+        <extracomment>An error: a file of the program&apos;s cannot be read (a folder of that name, say).</extracomment>
         <translation>Error de acceso a la ruta o al archivo</translation>
     </message>
     <message>
         <source>Invalid picture</source>
+        <extracomment>An error: a picture of the program&apos;s cannot be decoded.</extracomment>
         <translation>Imagen no válida</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many lines: at least %n further line(s) not read</source>
+        <extracomment>The item file has more lines than the pool has names, and is longer than the program reads: %n lines were counted in what was read, and more may follow.</extracomment>
+        <translation>
+            <numerusform>Demasiadas líneas: al menos %n línea más no se leyó</numerusform>
+            <numerusform>Demasiadas líneas: al menos %n líneas más no se leyeron</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many lines: %n further line(s) not read</source>
+        <extracomment>The item file has more lines than the pool has names: %n lines were left unread.</extracomment>
+        <translation>
+            <numerusform>Demasiadas líneas: %n línea más no se leyó</numerusform>
+            <numerusform>Demasiadas líneas: %n líneas más no se leyeron</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in %1 at line %2</source>
+        <extracomment>The error box&apos;s second line, under the error&apos;s description. %1: where the program was, for its maker (Tessaline2017/04/05.Form1.Form_Load), not to translate; %2: the number of the step that failed.</extracomment>
+        <translation>en %1 en la línea %2</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <extracomment>The error box&apos;s last line, to the pupil or teacher who sees it. %1: the maker&apos;s e-mail address.</extracomment>
+        <translation>Envía por correo electrónico una captura de pantalla de este mensaje a %1</translation>
     </message>
 </context>
 <context>
     <name>PlaceName</name>
     <message>
         <source>Argentina</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Argentina</translation>
     </message>
     <message>
         <source>Asuncion</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Asunción</translation>
     </message>
     <message>
         <source>Bogota</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Bogotá</translation>
     </message>
     <message>
         <source>Bolivia</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Bolivia</translation>
     </message>
     <message>
         <source>Brasilia</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Brasilia</translation>
     </message>
     <message>
         <source>Brazil</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Brasil</translation>
     </message>
     <message>
         <source>Buenos Aires</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Buenos Aires</translation>
     </message>
     <message>
         <source>Caracas</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Caracas</translation>
     </message>
     <message>
         <source>Caribbean Sea</source>
+        <extracomment>a sea or an ocean, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Mar Caribe</translation>
     </message>
     <message>
         <source>Chile</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Chile</translation>
     </message>
     <message>
         <source>Colombia</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Colombia</translation>
     </message>
     <message>
         <source>Ecuador</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Ecuador</translation>
     </message>
     <message>
         <source>French Guiana</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Guayana Francesa</translation>
     </message>
     <message>
         <source>Guyana</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Guyana</translation>
     </message>
     <message>
         <source>La Paz</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>La Paz</translation>
     </message>
     <message>
         <source>Lima</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Lima</translation>
     </message>
     <message>
         <source>Montevideo</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Montevideo</translation>
     </message>
     <message>
         <source>North Atlantic Ocean</source>
+        <extracomment>a sea or an ocean, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Atlántico Norte</translation>
     </message>
     <message>
         <source>Paraguay</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Paraguay</translation>
     </message>
     <message>
         <source>Peru</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Perú</translation>
     </message>
     <message>
         <source>Quito</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Quito</translation>
     </message>
     <message>
         <source>Santiago</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Santiago</translation>
     </message>
     <message>
         <source>South Atlantic Ocean</source>
-        <translation>Océano Atlántico Sur</translation>
+        <extracomment>a sea or an ocean, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Atlántico Sur</translation>
     </message>
     <message>
         <source>South Pacific Ocean</source>
-        <translation>Océano Pacífico Sur</translation>
+        <extracomment>a sea or an ocean, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Pacífico Sur</translation>
     </message>
     <message>
         <source>Sucre</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Sucre</translation>
     </message>
     <message>
         <source>Suriname</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Surinam</translation>
     </message>
     <message>
         <source>Uruguay</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Uruguay</translation>
     </message>
     <message>
         <source>Venezuela</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
         <translation>Venezuela</translation>
     </message>
 </context>
@@ -207,39 +247,48 @@
     <name>QuizWindow</name>
     <message>
         <source>CONGRATULATIONS!THE MAP IS COMPLETE!</source>
+        <extracomment>The box shown when every name is on the map (the design runs the two sentences together).</extracomment>
         <translation>¡FELICIDADES! ¡EL MAPA ESTÁ COMPLETO!</translation>
     </message>
     <message>
         <source>SUCCESS</source>
+        <extracomment>The title of the box shown when every name is on the map.</extracomment>
         <translation>ÉXITO</translation>
     </message>
     <message>
         <source>Restart</source>
+        <extracomment>The button that deals every name back to the pool for a new game; a short word.</extracomment>
         <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that ends the program; a short word.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
         <source>INSTRUCTIONS</source>
+        <extracomment>The heading above the instruction line, in capitals.</extracomment>
         <translation>INSTRUCCIONES</translation>
     </message>
     <message>
         <source>DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP</source>
+        <extracomment>The one instruction, to the pupil, in capitals; &quot;state&quot; means any name of the pool: countries, capitals, seas and oceans. It must fit one line above the map.</extracomment>
         <translation>ARRASTRA CADA NOMBRE A SU LUGAR EN EL MAPA</translation>
     </message>
     <message>
         <source>COUNTRIES :</source>
-        <translation>PAÍSES :</translation>
+        <extracomment>A heading of the pool of names, in capitals; the colon as your language writes it (the English design&apos;s space before it is the design&apos;s own).</extracomment>
+        <translation>PAÍSES:</translation>
     </message>
     <message>
         <source>CAPITALS :</source>
-        <translation>CAPITALES :</translation>
+        <extracomment>A heading of the pool of names, in capitals; the colon as your language writes it.</extracomment>
+        <translation>CAPITALES:</translation>
     </message>
     <message>
         <source>SEAS AND OCEANS :</source>
-        <translation>MARES Y OCÉANOS :</translation>
+        <extracomment>A heading of the pool of names, in capitals; the colon as your language writes it.</extracomment>
+        <translation>MARES Y OCÉANOS:</translation>
     </message>
 </context>
 <context>
@@ -262,7 +311,7 @@
     </message>
     <message>
         <source>%1 held: the arrow keys move it over the map, Enter places it, Escape puts it back</source>
-        <translation>%1 en la mano: las flechas mueven el nombre por el mapa, Intro lo coloca, Escape lo devuelve</translation>
+        <translation>%1 en la mano: las flechas mueven el nombre por el mapa, Enter lo coloca, Escape lo devuelve</translation>
     </message>
     <message>
         <source>New game: every name is back on the panel</source>

@@ -13,11 +13,18 @@ namespace mapdata {
 const char *const kDesignPoolCaption = "Label3";
 const char *const kDesignMapCaption = "*************";
 const char *const kHeadingContext = "QuizWindow";
+//: The heading above the instruction line, in capitals.
 const char *const kInstructionsHeading = QT_TRANSLATE_NOOP("QuizWindow", "INSTRUCTIONS");
+//: The one instruction, to the pupil, in capitals; "state" means any name of the pool:
+//: countries, capitals, seas and oceans. It must fit one line above the map.
 const char *const kInstructionLine =
     QT_TRANSLATE_NOOP("QuizWindow", "DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP");
+//: A heading of the pool of names, in capitals; the colon as your language writes it (the
+//: English design's space before it is the design's own).
 const char *const kCountriesHeading = QT_TRANSLATE_NOOP("QuizWindow", "COUNTRIES :");
+//: A heading of the pool of names, in capitals; the colon as your language writes it.
 const char *const kCapitalsHeading = QT_TRANSLATE_NOOP("QuizWindow", "CAPITALS :");
+//: A heading of the pool of names, in capitals; the colon as your language writes it.
 const char *const kSeasHeading = QT_TRANSLATE_NOOP("QuizWindow", "SEAS AND OCEANS :");
 const char *const kWindowFontFamily = "Arial";
 const char *const kMapLabelFontFamily = "Arial Narrow";

@@ -29,6 +29,8 @@ Control &ControlArray::operator()(int index) const {
     if (it == m_elements.end())
         throw Failure(
             kControlArrayElementMissing,
+            //: An error: a numbered control of the window is missing. %1: the controls' name,
+            //: %2: the number (labels(3)); not to translate.
             QCoreApplication::translate("ErrorBox", "Control array element '%1(%2)' doesn't exist")
                 .arg(m_name)
                 .arg(index));
@@ -51,6 +53,7 @@ Control &ControlArray::load(int index) {
         throw Failure::overflow();
     if (contains(index))
         throw Failure(kObjectAlreadyLoaded,
+                      //: An error: a control of the window was made twice.
                       QCoreApplication::translate("ErrorBox", "Object already loaded"));
     const Control &first = (*this)(0);
     Control &control = addDesignElement(first.kind(), index);

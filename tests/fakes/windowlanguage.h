@@ -11,14 +11,16 @@ namespace fakes {
 // --lang; back to the source texts afterwards. Make it before the window.
 class WindowLanguage {
 public:
-    explicit WindowLanguage(const char *code) {
+    explicit WindowLanguage(const char *code) : m_before(translators()) {
         m_loaded =
             shell::installTranslations(*QCoreApplication::instance(), QString::fromLatin1(code));
     }
     ~WindowLanguage() {
-        // A translator removes itself from the application when deleted.
-        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>(
-            QString(), Qt::FindDirectChildrenOnly));
+        // A translator removes itself from the application when deleted; the ones from before
+        // (English's plural forms) stay.
+        for (QTranslator *translator : translators())
+            if (!m_before.contains(translator))
+                delete translator;
     }
     WindowLanguage(const WindowLanguage &) = delete;
     WindowLanguage &operator=(const WindowLanguage &) = delete;
@@ -26,6 +28,12 @@ public:
     const QString &loaded() const { return m_loaded; }
 
 private:
+    static QList<QTranslator *> translators() {
+        return QCoreApplication::instance()->findChildren<QTranslator *>(
+            QString(), Qt::FindDirectChildrenOnly);
+    }
+
+    QList<QTranslator *> m_before;
     QString m_loaded;
 };
 

@@ -98,7 +98,7 @@ class Text:
 
 
 # Tesseract's language data for the window's languages.
-OCR_LANGUAGES = {"en": "eng", "es": "spa", "pt": "por"}
+OCR_LANGUAGES = {"en": "eng", "es": "spa", "fr": "fra", "nl": "nld", "pt": "por"}
 
 
 def translations(code):

@@ -8,10 +8,11 @@
 #
 # BUILD_DIR is a native build (BUILD_DIR/Tessaline and its files). LOCALE is the desktop's
 # (LANG and LANGUAGE, default C.UTF-8); LANGUAGE the translation the window must then show
-# (es, pt_BR; none: the English texts), which the texts and accessible names are read in.
+# (es, pt_BR, fr, nl; none: the English texts), which the texts and accessible names are read
+# in.
 #
-# Needs xvfb, xdotool, pulseaudio, pulseaudio-utils, imagemagick, tesseract-ocr (with -spa and
-# -por for those languages), dbus, at-spi2-core and python3-pyatspi. Exit
+# Needs xvfb, xdotool, pulseaudio, pulseaudio-utils, imagemagick, tesseract-ocr (with -spa,
+# -por, -fra and -nld for those languages), dbus, at-spi2-core and python3-pyatspi. Exit
 # status: the number of failed checks, 0 when all passed.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"

@@ -152,7 +152,7 @@ check "MSI: the same files as the zip" \
 # the window and what is heard; with to-end, plays the rest of the game by clicks to the box
 # titled exactly SUCCESS and dismisses it; and ends it with Exit. Each game keeps its captures
 # in a folder of its own. With LOCALE, Wine runs under that desktop locale and the texts are
-# read in LANGUAGE (es, pt_BR), as the program's translation gives them.
+# read in LANGUAGE (es, pt_BR, fr, nl), as the program's translation gives them.
 play_game() {
     local from="$1" label="$2" to_end="${3:-}" locale="${4:-}" language="${5:-}" work
     work="$base_work/$label"
@@ -203,9 +203,11 @@ play_game() {
 base_work="$work"
 
 play_game "$folder" zip to-end
-# Qt's translations and the program's are in the static executable: under a Spanish desktop
-# every text is Spanish.
+# Qt's translations and the program's are in the static executable: under a Spanish, a French
+# or a Dutch desktop every text is in that language.
 play_game "$folder" zip-es "" es_ES.UTF-8 es
+play_game "$folder" zip-fr "" fr_FR.UTF-8 fr
+play_game "$folder" zip-nl "" nl_NL.UTF-8 nl
 # An item list saved with line feeds alone (a Unix editor, a Git checkout with line-end
 # conversion) plays the same game to the end.
 mkdir -p "$work/unix-items"

@@ -1,0 +1,373 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>ErrorBox</name>
+    <message>
+        <source>Control array element &apos;%1(%2)&apos; doesn&apos;t exist</source>
+        <extracomment>An error: a numbered control of the window is missing. %1: the controls&apos; name, %2: the number (labels(3)); not to translate.</extracomment>
+        <translation>Element &apos;%1(%2)&apos; van de besturingselementmatrix bestaat niet</translation>
+    </message>
+    <message>
+        <source>Object already loaded</source>
+        <extracomment>An error: a control of the window was made twice.</extracomment>
+        <translation>Object is al geladen</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <extracomment>An error: a list was asked for an element past its end.</extracomment>
+        <translation>Subscript valt buiten het bereik</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <extracomment>An error: a number grew past what it can hold.</extracomment>
+        <translation>Overloop</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <extracomment>An error: a file the program needs (the item list, items.txt) is not beside it.</extracomment>
+        <translation>Bestand niet gevonden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <extracomment>An error: the program may not read a file of its own.</extracomment>
+        <translation>Toegang geweigerd</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <extracomment>An error: a file of the program&apos;s cannot be read (a folder of that name, say).</extracomment>
+        <translation>Fout bij toegang tot pad of bestand</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <extracomment>An error: a picture of the program&apos;s cannot be decoded.</extracomment>
+        <translation>Ongeldige afbeelding</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many lines: at least %n further line(s) not read</source>
+        <extracomment>The item file has more lines than the pool has names, and is longer than the program reads: %n lines were counted in what was read, and more may follow.</extracomment>
+        <translation>
+            <numerusform>Te veel regels: ten minste %n extra regel is niet gelezen</numerusform>
+            <numerusform>Te veel regels: ten minste %n extra regels zijn niet gelezen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many lines: %n further line(s) not read</source>
+        <extracomment>The item file has more lines than the pool has names: %n lines were left unread.</extracomment>
+        <translation>
+            <numerusform>Te veel regels: %n extra regel is niet gelezen</numerusform>
+            <numerusform>Te veel regels: %n extra regels zijn niet gelezen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <extracomment>The title of the box that tells of an error.</extracomment>
+        <translation>Toepassingsfout</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <extracomment>An error: the computer has no memory left for the program.</extracomment>
+        <translation>Onvoldoende geheugen</translation>
+    </message>
+    <message>
+        <source>in %1 at line %2</source>
+        <extracomment>The error box&apos;s second line, under the error&apos;s description. %1: where the program was, for its maker (Tessaline2017/04/05.Form1.Form_Load), not to translate; %2: the number of the step that failed.</extracomment>
+        <translation>in %1 op regel %2</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <extracomment>The error box&apos;s last line, to the pupil or teacher who sees it. %1: the maker&apos;s e-mail address.</extracomment>
+        <translation>Stuur een schermafbeelding van dit bericht per e-mail naar %1</translation>
+    </message>
+    <message>
+        <source>File too large (over %1 KiB)</source>
+        <extracomment>An error: a file of the program&apos;s is longer than it reads. %1: the limit in kibibytes (1024 bytes).</extracomment>
+        <translation>Bestand te groot (meer dan %1 KiB)</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <extracomment>An error: the skin file (the window&apos;s look) asks for what the program cannot do.</extracomment>
+        <translation>Het object ondersteunt deze eigenschap of methode niet</translation>
+    </message>
+    <message>
+        <source>Invalid skin file</source>
+        <extracomment>An error: the skin file (the window&apos;s look) cannot be read.</extracomment>
+        <translation>Ongeldig skinbestand</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <extracomment>An error: the skin was applied to another window than its own.</extracomment>
+        <translation>Ongeldige procedure-aanroep of ongeldig argument</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceName</name>
+    <message>
+        <source>Argentina</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Argentinië</translation>
+    </message>
+    <message>
+        <source>Asuncion</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Asunción</translation>
+    </message>
+    <message>
+        <source>Bogota</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Bogota</translation>
+    </message>
+    <message>
+        <source>Bolivia</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Bolivia</translation>
+    </message>
+    <message>
+        <source>Brasilia</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Brasilia</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Brazilië</translation>
+    </message>
+    <message>
+        <source>Buenos Aires</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Buenos Aires</translation>
+    </message>
+    <message>
+        <source>Caracas</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Caracas</translation>
+    </message>
+    <message>
+        <source>Caribbean Sea</source>
+        <extracomment>a sea or an ocean, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Caribische Zee</translation>
+    </message>
+    <message>
+        <source>Chile</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Chili</translation>
+    </message>
+    <message>
+        <source>Colombia</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Colombia</translation>
+    </message>
+    <message>
+        <source>Ecuador</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Ecuador</translation>
+    </message>
+    <message>
+        <source>French Guiana</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Frans-Guyana</translation>
+    </message>
+    <message>
+        <source>Guyana</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Guyana</translation>
+    </message>
+    <message>
+        <source>La Paz</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>La Paz</translation>
+    </message>
+    <message>
+        <source>Lima</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Montevideo</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Montevideo</translation>
+    </message>
+    <message>
+        <source>North Atlantic Ocean</source>
+        <extracomment>a sea or an ocean, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Noord-Atlantiek</translation>
+    </message>
+    <message>
+        <source>Paraguay</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Paraguay</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Quito</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Quito</translation>
+    </message>
+    <message>
+        <source>Santiago</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Santiago</translation>
+    </message>
+    <message>
+        <source>South Atlantic Ocean</source>
+        <extracomment>a sea or an ocean, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Zuid-Atlantiek</translation>
+    </message>
+    <message>
+        <source>South Pacific Ocean</source>
+        <extracomment>a sea or an ocean, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Zuid-Pacific</translation>
+    </message>
+    <message>
+        <source>Sucre</source>
+        <extracomment>a capital, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Sucre</translation>
+    </message>
+    <message>
+        <source>Suriname</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Suriname</translation>
+    </message>
+    <message>
+        <source>Uruguay</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Uruguay</translation>
+    </message>
+    <message>
+        <source>Venezuela</source>
+        <extracomment>a country, as your language&apos;s school atlases print its name; it must fit its label in the pool and on the map</extracomment>
+        <translation>Venezuela</translation>
+    </message>
+</context>
+<context>
+    <name>QuizWindow</name>
+    <message>
+        <source>INSTRUCTIONS</source>
+        <extracomment>The heading above the instruction line, in capitals.</extracomment>
+        <translation>OPDRACHT</translation>
+    </message>
+    <message>
+        <source>DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP</source>
+        <extracomment>The one instruction, to the pupil, in capitals; &quot;state&quot; means any name of the pool: countries, capitals, seas and oceans. It must fit one line above the map.</extracomment>
+        <translation>SLEEP ELKE NAAM NAAR DE JUISTE PLAATS OP DE KAART</translation>
+    </message>
+    <message>
+        <source>COUNTRIES :</source>
+        <extracomment>A heading of the pool of names, in capitals; the colon as your language writes it (the English design&apos;s space before it is the design&apos;s own).</extracomment>
+        <translation>LANDEN:</translation>
+    </message>
+    <message>
+        <source>CAPITALS :</source>
+        <extracomment>A heading of the pool of names, in capitals; the colon as your language writes it.</extracomment>
+        <translation>HOOFDSTEDEN:</translation>
+    </message>
+    <message>
+        <source>SEAS AND OCEANS :</source>
+        <extracomment>A heading of the pool of names, in capitals; the colon as your language writes it.</extracomment>
+        <translation>ZEEËN EN OCEANEN:</translation>
+    </message>
+    <message>
+        <source>CONGRATULATIONS!THE MAP IS COMPLETE!</source>
+        <extracomment>The box shown when every name is on the map (the design runs the two sentences together).</extracomment>
+        <translation>GEFELICITEERD! DE KAART IS COMPLEET!</translation>
+    </message>
+    <message>
+        <source>SUCCESS</source>
+        <extracomment>The title of the box shown when every name is on the map.</extracomment>
+        <translation>GELUKT</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <extracomment>The button that deals every name back to the pool for a new game; a short word.</extracomment>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The button that ends the program; a short word.</extracomment>
+        <translation>Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenText</name>
+    <message>
+        <source>%1 placed</source>
+        <translation>%1 geplaatst</translation>
+    </message>
+    <message>
+        <source>%1: not here</source>
+        <translation>%1: niet hier</translation>
+    </message>
+    <message>
+        <source>north-west</source>
+        <translation>noordwest</translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation>noord</translation>
+    </message>
+    <message>
+        <source>north-east</source>
+        <translation>noordoost</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>west</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>midden</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>oost</translation>
+    </message>
+    <message>
+        <source>south-west</source>
+        <translation>zuidwest</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>zuid</translation>
+    </message>
+    <message>
+        <source>south-east</source>
+        <translation>zuidoost</translation>
+    </message>
+    <message>
+        <source>%1, inland</source>
+        <translation>%1, in het binnenland</translation>
+    </message>
+    <message>
+        <source>%1, near the coast</source>
+        <translation>%1, bij de kust</translation>
+    </message>
+    <message>
+        <source>%1, at sea</source>
+        <translation>%1, op zee</translation>
+    </message>
+    <message>
+        <source>%1, with a capital&apos;s star</source>
+        <translation>%1, met de ster van een hoofdstad</translation>
+    </message>
+    <message>
+        <source>%1 held: the arrow keys move it over the map, Enter places it, Escape puts it back</source>
+        <translation>%1 opgepakt: de pijltjestoetsen verplaatsen de naam over de kaart, Enter zet hem neer, Esc legt hem terug</translation>
+    </message>
+    <message>
+        <source>New game: every name is back on the panel</source>
+        <translation>Nieuw spel: alle namen staan weer in het paneel</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Kaart</translation>
+    </message>
+    <message>
+        <source>Map of South America</source>
+        <translation>Kaart van Zuid-Amerika</translation>
+    </message>
+</context>
+</TS>
