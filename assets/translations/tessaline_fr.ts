@@ -302,58 +302,6 @@
         <translation>%1&#xa0;: pas ici</translation>
     </message>
     <message>
-        <source>north-west</source>
-        <translation>nord-ouest</translation>
-    </message>
-    <message>
-        <source>north</source>
-        <translation>nord</translation>
-    </message>
-    <message>
-        <source>north-east</source>
-        <translation>nord-est</translation>
-    </message>
-    <message>
-        <source>west</source>
-        <translation>ouest</translation>
-    </message>
-    <message>
-        <source>centre</source>
-        <translation>centre</translation>
-    </message>
-    <message>
-        <source>east</source>
-        <translation>est</translation>
-    </message>
-    <message>
-        <source>south-west</source>
-        <translation>sud-ouest</translation>
-    </message>
-    <message>
-        <source>south</source>
-        <translation>sud</translation>
-    </message>
-    <message>
-        <source>south-east</source>
-        <translation>sud-est</translation>
-    </message>
-    <message>
-        <source>%1, inland</source>
-        <translation>%1, à l’intérieur des terres</translation>
-    </message>
-    <message>
-        <source>%1, near the coast</source>
-        <translation>%1, près de la côte</translation>
-    </message>
-    <message>
-        <source>%1, at sea</source>
-        <translation>%1, en mer</translation>
-    </message>
-    <message>
-        <source>%1, with a capital&apos;s star</source>
-        <translation>%1, avec l’étoile d’une capitale</translation>
-    </message>
-    <message>
         <source>%1 held: the arrow keys move it over the map, Enter places it, Escape puts it back</source>
         <translation>%1 en main&#xa0;: les flèches déplacent le nom sur la carte, Entrée le pose, Échap le remet en place</translation>
     </message>
@@ -368,6 +316,177 @@
     <message>
         <source>Map of South America</source>
         <translation>Carte de l’Amérique du Sud</translation>
+    </message>
+    <message>
+        <source>North-west.</source>
+        <extracomment>Where a place lies on the continent, said first of it.</extracomment>
+        <translation>Nord-ouest.</translation>
+    </message>
+    <message>
+        <source>North.</source>
+        <translation>Nord.</translation>
+    </message>
+    <message>
+        <source>North-east.</source>
+        <translation>Nord-est.</translation>
+    </message>
+    <message>
+        <source>West.</source>
+        <translation>Ouest.</translation>
+    </message>
+    <message>
+        <source>Centre.</source>
+        <extracomment>The middle part of the continent.</extracomment>
+        <translation>Centre.</translation>
+    </message>
+    <message>
+        <source>East.</source>
+        <translation>Est.</translation>
+    </message>
+    <message>
+        <source>South-west.</source>
+        <translation>Sud-ouest.</translation>
+    </message>
+    <message>
+        <source>South.</source>
+        <translation>Sud.</translation>
+    </message>
+    <message>
+        <source>South-east.</source>
+        <translation>Sud-est.</translation>
+    </message>
+    <message>
+        <source>Large country by the sea.</source>
+        <extracomment>A place&apos;s size among the places on the map (&quot;large&quot;: one of the largest), and whether it is land by the sea, land away from the sea, or sea.</extracomment>
+        <translation>Grand pays au bord de la mer.</translation>
+    </message>
+    <message>
+        <source>Middle-sized country by the sea.</source>
+        <translation>Pays de taille moyenne au bord de la mer.</translation>
+    </message>
+    <message>
+        <source>Small country by the sea.</source>
+        <translation>Petit pays au bord de la mer.</translation>
+    </message>
+    <message>
+        <source>Large inland country.</source>
+        <translation>Grand pays enclavé.</translation>
+    </message>
+    <message>
+        <source>Middle-sized inland country.</source>
+        <translation>Pays enclavé de taille moyenne.</translation>
+    </message>
+    <message>
+        <source>Small inland country.</source>
+        <translation>Petit pays enclavé.</translation>
+    </message>
+    <message>
+        <source>Large area of sea.</source>
+        <translation>Grande étendue de mer.</translation>
+    </message>
+    <message>
+        <source>Middle-sized area of sea.</source>
+        <translation>Étendue de mer de taille moyenne.</translation>
+    </message>
+    <message>
+        <source>Small area of sea.</source>
+        <translation>Petite étendue de mer.</translation>
+    </message>
+    <message>
+        <source>A capital&apos;s star.</source>
+        <extracomment>The star that marks a capital city is drawn on this place.</extracomment>
+        <translation>Une étoile de capitale.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n capitals&apos; stars.</source>
+        <extracomment>Two or more stars that mark capital cities are drawn on this place.</extracomment>
+        <translation>
+            <numerusform>%n étoile de capitale.</numerusform>
+            <numerusform>%n étoiles de capitales.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The westernmost of %n like it.</source>
+        <extracomment>Several places would be told with the same words: this one lies furthest west of them. %n: how many they are.</extracomment>
+        <translation>
+            <numerusform>Le plus à l&apos;ouest de %n lieu semblable.</numerusform>
+            <numerusform>Le plus à l&apos;ouest de %n lieux semblables.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The easternmost of %n like it.</source>
+        <translation>
+            <numerusform>Le plus à l&apos;est de %n lieu semblable.</numerusform>
+            <numerusform>Le plus à l&apos;est de %n lieux semblables.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %1 of %n like it, from the west.</source>
+        <extracomment>%1: this place&apos;s number among them, counted from the west; %n: how many they are.</extracomment>
+        <translation>
+            <numerusform>Numéro %1 sur %n lieu semblable, en partant de l&apos;ouest.</numerusform>
+            <numerusform>Numéro %1 sur %n lieux semblables, en partant de l&apos;ouest.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The northernmost of %n like it.</source>
+        <translation>
+            <numerusform>Le plus au nord de %n lieu semblable.</numerusform>
+            <numerusform>Le plus au nord de %n lieux semblables.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The southernmost of %n like it.</source>
+        <translation>
+            <numerusform>Le plus au sud de %n lieu semblable.</numerusform>
+            <numerusform>Le plus au sud de %n lieux semblables.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %1 of %n like it, from the north.</source>
+        <extracomment>%1: this place&apos;s number among them, counted from the north; %n: how many they are.</extracomment>
+        <translation>
+            <numerusform>Numéro %1 sur %n lieu semblable, en partant du nord.</numerusform>
+            <numerusform>Numéro %1 sur %n lieux semblables, en partant du nord.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Labelled %1.</source>
+        <extracomment>The names already placed on this place, as the map shows them in bold. %1: the names, as a list (&quot;Peru and Lima&quot;).</extracomment>
+        <translation>Placé ici : %1.</translation>
+    </message>
+    <message>
+        <source>Next to %1.</source>
+        <extracomment>The names already placed on the places around this one. %1: the names, as a list (&quot;Brazil and Peru&quot;).</extracomment>
+        <translation>Voisins : %1.</translation>
+    </message>
+    <message>
+        <source>Every neighbour named.</source>
+        <extracomment>Every place around this one has its name placed.</extracomment>
+        <translation>Tous les voisins sont nommés.</translation>
+    </message>
+    <message>
+        <source>One neighbour unnamed.</source>
+        <extracomment>One place around this one is still without its name.</extracomment>
+        <translation>Un voisin sans nom.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n neighbours unnamed.</source>
+        <extracomment>Two or more places around this one are still without their names.</extracomment>
+        <translation>
+            <numerusform>%n voisin sans nom.</numerusform>
+            <numerusform>%n voisins sans nom.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two names of a list: &quot;Brazil and Peru&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the names of a list before its last two: &quot;Bolivia, Brazil and Peru&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

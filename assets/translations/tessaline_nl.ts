@@ -302,58 +302,6 @@
         <translation>%1: niet hier</translation>
     </message>
     <message>
-        <source>north-west</source>
-        <translation>noordwest</translation>
-    </message>
-    <message>
-        <source>north</source>
-        <translation>noord</translation>
-    </message>
-    <message>
-        <source>north-east</source>
-        <translation>noordoost</translation>
-    </message>
-    <message>
-        <source>west</source>
-        <translation>west</translation>
-    </message>
-    <message>
-        <source>centre</source>
-        <translation>midden</translation>
-    </message>
-    <message>
-        <source>east</source>
-        <translation>oost</translation>
-    </message>
-    <message>
-        <source>south-west</source>
-        <translation>zuidwest</translation>
-    </message>
-    <message>
-        <source>south</source>
-        <translation>zuid</translation>
-    </message>
-    <message>
-        <source>south-east</source>
-        <translation>zuidoost</translation>
-    </message>
-    <message>
-        <source>%1, inland</source>
-        <translation>%1, in het binnenland</translation>
-    </message>
-    <message>
-        <source>%1, near the coast</source>
-        <translation>%1, bij de kust</translation>
-    </message>
-    <message>
-        <source>%1, at sea</source>
-        <translation>%1, op zee</translation>
-    </message>
-    <message>
-        <source>%1, with a capital&apos;s star</source>
-        <translation>%1, met de ster van een hoofdstad</translation>
-    </message>
-    <message>
         <source>%1 held: the arrow keys move it over the map, Enter places it, Escape puts it back</source>
         <translation>%1 opgepakt: de pijltjestoetsen verplaatsen de naam over de kaart, Enter zet hem neer, Esc legt hem terug</translation>
     </message>
@@ -368,6 +316,177 @@
     <message>
         <source>Map of South America</source>
         <translation>Kaart van Zuid-Amerika</translation>
+    </message>
+    <message>
+        <source>North-west.</source>
+        <extracomment>Where a place lies on the continent, said first of it.</extracomment>
+        <translation>Noordwest.</translation>
+    </message>
+    <message>
+        <source>North.</source>
+        <translation>Noord.</translation>
+    </message>
+    <message>
+        <source>North-east.</source>
+        <translation>Noordoost.</translation>
+    </message>
+    <message>
+        <source>West.</source>
+        <translation>West.</translation>
+    </message>
+    <message>
+        <source>Centre.</source>
+        <extracomment>The middle part of the continent.</extracomment>
+        <translation>Midden.</translation>
+    </message>
+    <message>
+        <source>East.</source>
+        <translation>Oost.</translation>
+    </message>
+    <message>
+        <source>South-west.</source>
+        <translation>Zuidwest.</translation>
+    </message>
+    <message>
+        <source>South.</source>
+        <translation>Zuid.</translation>
+    </message>
+    <message>
+        <source>South-east.</source>
+        <translation>Zuidoost.</translation>
+    </message>
+    <message>
+        <source>Large country by the sea.</source>
+        <extracomment>A place&apos;s size among the places on the map (&quot;large&quot;: one of the largest), and whether it is land by the sea, land away from the sea, or sea.</extracomment>
+        <translation>Groot land aan zee.</translation>
+    </message>
+    <message>
+        <source>Middle-sized country by the sea.</source>
+        <translation>Middelgroot land aan zee.</translation>
+    </message>
+    <message>
+        <source>Small country by the sea.</source>
+        <translation>Klein land aan zee.</translation>
+    </message>
+    <message>
+        <source>Large inland country.</source>
+        <translation>Groot land zonder kust.</translation>
+    </message>
+    <message>
+        <source>Middle-sized inland country.</source>
+        <translation>Middelgroot land zonder kust.</translation>
+    </message>
+    <message>
+        <source>Small inland country.</source>
+        <translation>Klein land zonder kust.</translation>
+    </message>
+    <message>
+        <source>Large area of sea.</source>
+        <translation>Groot zeegebied.</translation>
+    </message>
+    <message>
+        <source>Middle-sized area of sea.</source>
+        <translation>Middelgroot zeegebied.</translation>
+    </message>
+    <message>
+        <source>Small area of sea.</source>
+        <translation>Klein zeegebied.</translation>
+    </message>
+    <message>
+        <source>A capital&apos;s star.</source>
+        <extracomment>The star that marks a capital city is drawn on this place.</extracomment>
+        <translation>Een ster van een hoofdstad.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n capitals&apos; stars.</source>
+        <extracomment>Two or more stars that mark capital cities are drawn on this place.</extracomment>
+        <translation>
+            <numerusform>%n ster van een hoofdstad.</numerusform>
+            <numerusform>%n sterren van hoofdsteden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The westernmost of %n like it.</source>
+        <extracomment>Several places would be told with the same words: this one lies furthest west of them. %n: how many they are.</extracomment>
+        <translation>
+            <numerusform>De meest westelijke van %n gelijke plaats.</numerusform>
+            <numerusform>De meest westelijke van %n gelijke plaatsen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The easternmost of %n like it.</source>
+        <translation>
+            <numerusform>De meest oostelijke van %n gelijke plaats.</numerusform>
+            <numerusform>De meest oostelijke van %n gelijke plaatsen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %1 of %n like it, from the west.</source>
+        <extracomment>%1: this place&apos;s number among them, counted from the west; %n: how many they are.</extracomment>
+        <translation>
+            <numerusform>Nummer %1 van %n gelijke plaats, vanaf het westen.</numerusform>
+            <numerusform>Nummer %1 van %n gelijke plaatsen, vanaf het westen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The northernmost of %n like it.</source>
+        <translation>
+            <numerusform>De meest noordelijke van %n gelijke plaats.</numerusform>
+            <numerusform>De meest noordelijke van %n gelijke plaatsen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The southernmost of %n like it.</source>
+        <translation>
+            <numerusform>De meest zuidelijke van %n gelijke plaats.</numerusform>
+            <numerusform>De meest zuidelijke van %n gelijke plaatsen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %1 of %n like it, from the north.</source>
+        <extracomment>%1: this place&apos;s number among them, counted from the north; %n: how many they are.</extracomment>
+        <translation>
+            <numerusform>Nummer %1 van %n gelijke plaats, vanaf het noorden.</numerusform>
+            <numerusform>Nummer %1 van %n gelijke plaatsen, vanaf het noorden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Labelled %1.</source>
+        <extracomment>The names already placed on this place, as the map shows them in bold. %1: the names, as a list (&quot;Peru and Lima&quot;).</extracomment>
+        <translation>Hier geplaatst: %1.</translation>
+    </message>
+    <message>
+        <source>Next to %1.</source>
+        <extracomment>The names already placed on the places around this one. %1: the names, as a list (&quot;Brazil and Peru&quot;).</extracomment>
+        <translation>Naast %1.</translation>
+    </message>
+    <message>
+        <source>Every neighbour named.</source>
+        <extracomment>Every place around this one has its name placed.</extracomment>
+        <translation>Alle buren benoemd.</translation>
+    </message>
+    <message>
+        <source>One neighbour unnamed.</source>
+        <extracomment>One place around this one is still without its name.</extracomment>
+        <translation>Eén buur zonder naam.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n neighbours unnamed.</source>
+        <extracomment>Two or more places around this one are still without their names.</extracomment>
+        <translation>
+            <numerusform>%n buur zonder naam.</numerusform>
+            <numerusform>%n buren zonder naam.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two names of a list: &quot;Brazil and Peru&quot;.</extracomment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the names of a list before its last two: &quot;Bolivia, Brazil and Peru&quot;.</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>
