@@ -1,6 +1,7 @@
 #include "mapdata/media/mediabackend.h"
 #include "quiz/form1.h"
 #include "quiz/quizwindow.h"
+#include "shell/bundledfonts.h"
 #include "shell/fontwarmup.h"
 #include "shell/qtservices.h"
 #include "shell/translations.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[]) {
     mapdata::selectMediaBackend();
     shell::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    shell::addBundledFonts();
     // Before any window text is made: the window's language, the desktop's or --lang's.
     shell::installTranslations(app, shell::languageOption(QCoreApplication::arguments()));
     fonts.wait();
