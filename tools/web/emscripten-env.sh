@@ -13,3 +13,6 @@ mkdir -p "$EMSDK/upstream/emscripten"
 ln -sf /usr/bin/emcc "$EMSDK/upstream/emscripten/emcc"
 ln -sfn /usr/share/emscripten/cmake "$EMSDK/upstream/emscripten/cmake"
 echo "EMSCRIPTEN_ROOT = '/upstream/emscripten'" >"$EMSDK/.emscripten"
+# Qt's toolchain file loads emscripten's through that folder, from where emscripten's cannot find
+# its own root; this names it.
+export EMSCRIPTEN=/usr/share/emscripten
