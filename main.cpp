@@ -7,6 +7,7 @@
 #include "shell/translations.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -38,8 +39,18 @@ int main(int argc, char *argv[]) {
             std::fflush(stdout);
         });
     qt.prepareSoundsAfterFirstFrame();
+#ifdef Q_OS_WASM
+    // In a page, a message box can wait for OK only inside the running event loop: one shown
+    // before it (a missing items.txt) leaves an uncaught error when the page's loop starts. The
+    // page's event loop never returns, and with it neither does main(), so the locals live on.
+    QTimer::singleShot(0, &app, [&window, &form1] {
+        if (!quiz::loadAndShow(window, form1))
+            QCoreApplication::quit();
+    });
+#else
     if (!quiz::loadAndShow(window, form1))
         return 0;
+#endif
     app.exec();
     return 0;
 }
