@@ -1,11 +1,13 @@
 #include "mapdata/media/mediabackend.h"
 #include "quiz/form1.h"
 #include "quiz/quizwindow.h"
+#include "shell/bundledfonts.h"
 #include "shell/fontwarmup.h"
 #include "shell/qtservices.h"
 #include "shell/translations.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -16,6 +18,7 @@ int main(int argc, char *argv[]) {
     mapdata::selectMediaBackend();
     shell::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    shell::addBundledFonts();
     // Before any window text is made: the window's language, the desktop's or --lang's.
     shell::installTranslations(app, shell::languageOption(QCoreApplication::arguments()));
     fonts.wait();
@@ -36,8 +39,18 @@ int main(int argc, char *argv[]) {
             std::fflush(stdout);
         });
     qt.prepareSoundsAfterFirstFrame();
+#ifdef Q_OS_WASM
+    // In a page, a message box can wait for OK only inside the running event loop: one shown
+    // before it (a missing items.txt) leaves an uncaught error when the page's loop starts. The
+    // page's event loop never returns, and with it neither does main(), so the locals live on.
+    QTimer::singleShot(0, &app, [&window, &form1] {
+        if (!quiz::loadAndShow(window, form1))
+            QCoreApplication::quit();
+    });
+#else
     if (!quiz::loadAndShow(window, form1))
         return 0;
+#endif
     app.exec();
     return 0;
 }

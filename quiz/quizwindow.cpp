@@ -59,6 +59,11 @@ void QuizWindow::connectHandlers(Form1 &form1) {
 
 void QuizWindow::show() {
     FormWidget &w = *m_widget;
+#ifdef Q_OS_WASM
+    // In a web page the window is the page's picture: the page makes its canvas the window's
+    // size and names the page after it, so the window draws no frame of its own.
+    w.setWindowFlag(Qt::FramelessWindowHint);
+#endif
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         w.move(available.center() - QPoint(w.width() / 2, w.height() / 2));

@@ -4,7 +4,10 @@
 #include "shell/version.h"
 
 #include <QFileInfo>
+#include <QtGlobal>
+#if QT_CONFIG(process)
 #include <QProcess>
+#endif
 #include <QSettings>
 #include <QTime>
 
@@ -18,9 +21,11 @@ namespace shell {
 
 namespace {
 constexpr double kMillisecondsPerSecond = 1000.0;
+#ifndef Q_OS_WASM
 const char *const kPoliciesKey = "Policies";
 const char *const kSiteVisitValue = "SiteVisit";
 constexpr int kSiteVisitNever = 0;
+#endif
 } // namespace
 
 double QtClock::secondsSinceMidnight() const {
@@ -45,12 +50,20 @@ bool QtLauncher::openWebAddress(const QString &address) {
     return process.startDetached();
 #elif defined(Q_OS_MACOS)
     return QProcess::startDetached(QStringLiteral("open"), {address});
+#elif defined(Q_OS_WASM)
+    // A page starts no programs (and its policy never asks for the visit).
+    Q_UNUSED(address);
+    return false;
 #else
     return QProcess::startDetached(QStringLiteral("xdg-open"), {address});
 #endif
 }
 
 bool QtMachinePolicy::siteVisitAllowed() const {
+#if defined(Q_OS_WASM)
+    // In a school's web page the visit would be a pop-up: the page never makes it.
+    return false;
+#else
 #if defined(Q_OS_WIN)
     // Part of a registry path, where "/" would be a character of the key's name.
     const QLatin1Char separator('\\');
@@ -64,6 +77,7 @@ bool QtMachinePolicy::siteVisitAllowed() const {
     bool isNumber = false;
     const int siteVisit = policy.value(QLatin1String(kSiteVisitValue)).toInt(&isNumber);
     return !(isNumber && siteVisit == kSiteVisitNever);
+#endif
 }
 
 bool QtFileSystem::hasModificationTime(const QString &path) const {

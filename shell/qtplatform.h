@@ -18,7 +18,8 @@ public:
 // The policy an administrator sets for the whole machine: on Windows the registry key
 // HKLM\SOFTWARE\Policies\<maker>\<product>, elsewhere Policies/<maker>/<product>.conf in the
 // system-wide settings folders ($XDG_CONFIG_DIRS, by default /etc/xdg). A value SiteVisit of 0
-// turns the start-up visit off; without it, or with any other value, the draw stands.
+// turns the start-up visit off; without it, or with any other value, the draw stands. In a web
+// page the visit is always off.
 class QtMachinePolicy : public MachinePolicy {
 public:
     bool siteVisitAllowed() const override;

@@ -46,11 +46,20 @@ windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
          wixl msitools tesseract-ocr tesseract-ocr-eng osslsigncode openssl
          tesseract-ocr-spa tesseract-ocr-fra tesseract-ocr-nld)
 
+# The web page, asked for with --web: Debian's emscripten (Node comes with it) and what Qt for
+# WebAssembly's build needs from Debian (the host Qt's tools come with the packages above), the
+# fonts built into the page; and for its checks and benchmarks headless Chromium driven by
+# Selenium, tesseract and ImageMagick reading its screenshots, and brotli for its sizes.
+web=(emscripten ninja-build dpkg-dev patch python3 fonts-liberation
+     chromium chromium-driver python3-selenium curl
+     tesseract-ocr tesseract-ocr-eng tesseract-ocr-spa imagemagick brotli)
+
 for option in "$@"; do
     case "$option" in
         --extra) packages+=("${extra[@]}") ;;
         --windows) packages+=("${windows[@]}") ;;
-        *) echo "usage: $0 [--extra] [--windows]" >&2; exit 2 ;;
+        --web) packages+=("${web[@]}") ;;
+        *) echo "usage: $0 [--extra] [--windows] [--web]" >&2; exit 2 ;;
     esac
 done
 

@@ -4,7 +4,12 @@ built by tools/windows/build-qt.sh, the third-party code bundled with Qt that th
 read (from each qt_attribution.json the build kept), and the MinGW-w64 runtime libraries
 (from the copyright files of the Debian packages that hold them).
 
-    notices.py QT_PREFIX OUTPUT RUNTIME_LIBRARY...
+    notices.py [--program NAME] [--license NAME] [--newline lf]
+               QT_PREFIX OUTPUT [--label TEXT] FILE...
+
+The web page's build gives its program (Tessaline.wasm), the name its license file has beside
+it, and its other parts under labels of their own (the emscripten runtime, the built-in
+fonts): each --label names the Debian files that follow it, until the next.
 """
 import json
 import os
@@ -91,28 +96,42 @@ def debian_package_of(path):
     return owner.split(":", 1)[0].strip()
 
 
-def runtime_notices(libraries):
+def runtime_notices(labelled_files):
     out, seen = [], {}
-    for library in libraries:
+    for label, library in labelled_files:
         package = debian_package_of(library)
         copyright_file = os.path.realpath(f"/usr/share/doc/{package}/copyright")
-        seen.setdefault(copyright_file, []).append((os.path.basename(library), package))
-    for copyright_file, owners in seen.items():
+        seen.setdefault((label, copyright_file), []).append((os.path.basename(library), package))
+    for (label, copyright_file), owners in seen.items():
         names = ", ".join(f"{lib} (Debian package {pkg})" for lib, pkg in owners)
-        out.append(f"{RULE}\nMinGW-w64 runtime: {names}\n{RULE}\n\n" + read_text(copyright_file))
+        out.append(f"{RULE}\n{label}: {names}\n{RULE}\n\n" + read_text(copyright_file))
     return out
 
 
 def main():
-    if len(sys.argv) < 4:
+    args = sys.argv[1:]
+    options = {"--program": "Tessaline.exe", "--license": "COPYING.txt", "--newline": "crlf"}
+    while args and args[0] in options:
+        options[args[0]] = args[1]
+        args = args[2:]
+    if len(args) < 3:
         sys.exit(__doc__)
-    prefix, output, libraries = sys.argv[1], sys.argv[2], sys.argv[3:]
-    parts = ["Tessaline.exe links the following software statically. Their copyright\n"
-             "notices and licenses follow. Tessaline's own license is in COPYING.txt.\n"]
+    prefix, output = args[0], args[1]
+    label, labelled = "MinGW-w64 runtime", []
+    rest = args[2:]
+    while rest:
+        if rest[0] == "--label":
+            label, rest = rest[1], rest[2:]
+        else:
+            labelled.append((label, rest[0]))
+            rest = rest[1:]
+    parts = [f"{options['--program']} links the following software statically. Their copyright\n"
+             f"notices and licenses follow. Tessaline's own license is in {options['--license']}.\n"]
     parts += qt_notices(prefix)
-    parts += runtime_notices(libraries)
+    parts += runtime_notices(labelled)
     text = "\n\n".join(parts)
-    with open(output, "w", encoding="utf-8", newline="\r\n") as f:
+    newline = "\n" if options["--newline"] == "lf" else "\r\n"
+    with open(output, "w", encoding="utf-8", newline=newline) as f:
         f.write(text)
 
 
