@@ -15,9 +15,8 @@ root="$(cd "$here/../.." && pwd)"
 prefix="${1:-${TESSALINE_QT_WINDOWS:-/var/cache/tessaline/qt6-windows}}"
 jobs="${TESSALINE_JOBS:-$(nproc)}"
 toolchain="$root/packaging/windows/mingw-w64.cmake"
-
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+# shellcheck source=../qt-from-debian.sh
+. "$root/tools/qt-from-debian.sh"
 
 # Debian source package for each stage, and the host package whose version it
 # must match: the Windows build runs the host's moc, rcc, uic and qsb.
@@ -54,42 +53,6 @@ qtmultimedia_options=(
     -DFEATURE_spatialaudio=OFF
 )
 
-# Changes to a stage's source before it is configured: the patches in patches/ named after
-# the stage, in order, each with its reason in its header. A patch that does not apply
-# stops the build.
-patches_of() { find "$here/patches" -name "$1-*.patch" | sort; }
-apply_patches() { # stage
-    local patch
-    for patch in $(patches_of "$1"); do
-        echo "applying $(basename "$patch")"
-        patch -p1 --forward --quiet <"$patch"
-    done
-}
-
-# What the notices beside Tessaline.exe are made from: every qt_attribution.json of the
-# stage's source with the license files beside it, Qt's own license texts, and the list of
-# source files the build read (ninja's dependency log), which tells what was built.
-capture_notices() { # stage source build
-    local out="$prefix/share/tessaline-notices/$1" json dir
-    rm -rf "$out"
-    mkdir -p "$out/source"
-    dpkg-query -W -f='${Version}\n' "${host_package[$1]}" >"$out/version.txt"
-    cp -r "$2/LICENSES" "$out/source/"
-    (cd "$2" && find . -name qt_attribution.json -not -path './tests/*' -not -path './examples/*') |
-        while read -r json; do
-            dir="$(dirname "$json")"
-            mkdir -p "$out/source/$dir"
-            (cd "$2/$dir" && find . -maxdepth 2 -type f \( -name qt_attribution.json -o \
-                -iname '*licen[cs]e*' -o -iname '*copying*' -o -iname '*copyright*' \) -print0 |
-                xargs -0 cp --parents -t "$out/source/$dir")
-        done
-    (cd "$3" && ninja -t deps) | sed -n 's/^    //p' | sort -u |
-        (cd "$3" && xargs realpath -m --relative-to="$2") | grep -v '^\.\./' | sort -u \
-        >"$out/used-files.txt"
-}
-
-version_of() { dpkg-query -W -f='${Version}' "$1"; }
-
 stamp_text() { # stage
     local options="${1}_options[*]"
     printf '%s %s\nmingw g++ %s\ntoolchain %s\noptions %s %s\npatch %s\n' \
@@ -114,15 +77,7 @@ if [ ${#todo[@]} -eq 0 ]; then
 fi
 echo "building ${todo[*]} into $prefix"
 
-# Source packages need a deb-src entry. It is derived from the machine's own apt sources
-# (the archive that serves the host Qt, through the same mirror and keyring), so a machine
-# behind a local mirror builds the same way.
-if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
-    echo "adding deb-src entries for the archive of ${host_package[qtbase]}"
-    python3 "$here/deb-src-entries.py" "${host_package[qtbase]}" |
-        "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/tessaline-src.sources >/dev/null
-    "${sudo_cmd[@]}" apt-get update
-fi
+ensure_deb_src_entries "${host_package[qtbase]}"
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/tessaline-qt.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
@@ -137,10 +92,7 @@ mkdir -p "$prefix/tessaline-qt-build"
 
 for stage in "${todo[@]}"; do
     start=$SECONDS
-    package="${source_package[$stage]}"
-    version="$(version_of "${host_package[$stage]}")"
-    (cd "$work" && apt-get source --download-only "$package=$version" &&
-        dpkg-source --no-check -x "${package}_${version#*:}.dsc" "src-$stage" >/dev/null)
+    fetch_source "$stage" "$work"
     (cd "$work/src-$stage" && apply_patches "$stage")
     rm -f "$(stamp_file "$stage")"
     options="${stage}_options[@]"
