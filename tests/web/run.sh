@@ -18,7 +18,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Serves a folder on a free port of 127.0.0.1; prints the page's address.
+# Serves a folder on a free port of 127.0.0.1; sets page to its address. (Not in a command
+# substitution: the server must be this shell's child, for cleanup to stop it.)
 serve() { # folder
     local port
     port="$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
@@ -29,7 +30,7 @@ serve() { # folder
         curl -sf -o /dev/null "http://127.0.0.1:$port/index.html" && break
         sleep 0.1
     done
-    echo "http://127.0.0.1:$port/index.html"
+    page="http://127.0.0.1:$port/index.html"
 }
 
 failed=0
@@ -40,13 +41,14 @@ play() { # title play.py-arguments...
     failed=$((failed + $?))
 }
 
-page="$(serve "$build/web")"
+serve "$build/web"
 play "English, the browser's language" "$page?scale=1"
 play "Spanish, on a screen of twice the density" "$page?scale=1" --lang es --density 2
 
 cp -r "$build/web" "$work/no-items"
 rm "$work/no-items/items.txt"
-play "no items.txt on the server" "$(serve "$work/no-items")?scale=1" --missing-items
+serve "$work/no-items"
+play "no items.txt on the server" "$page?scale=1" --missing-items
 
 echo "$failed failed"
 exit "$failed"
