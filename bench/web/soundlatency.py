@@ -21,9 +21,9 @@ INTERVAL_S = 0.7
 
 
 def load_play(source_dir):
-    spec = importlib.util.spec_from_file_location("play", os.path.join(source_dir, "tests/web/play.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("play", os.path.join(source_dir, "tests/web/play.py"))
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
