@@ -246,7 +246,7 @@ void ZonePlaces::tellApartAlike() {
 void ZonePlaces::findStart() {
     QRegion land;
     for (const Place &place : m_places)
-        if (!isSeaTag(place.tag))
+        if (place.where.shore != Shore::Sea)
             land += place.front;
     const QPointF middle = centroid(land);
     double nearest = std::numeric_limits<double>::max();
