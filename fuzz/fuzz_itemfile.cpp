@@ -20,14 +20,15 @@ void check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     quiz::ItemFileReader reader(bytes);
-    // Each line ends at a carriage return or at the end, so there are at most size + 1 lines.
-    const qsizetype crCount = bytes.count('\r');
+    // Each line ends at a carriage return, a line feed or the end, so there are at most one
+    // more lines than those bytes.
+    const qsizetype endCount = bytes.count('\r') + bytes.count('\n');
     qsizetype lines = 0;
     while (!reader.atEnd()) {
         const QString line = reader.readLine();
         ++lines;
-        check(lines <= crCount + 1);
-        check(!line.contains(QLatin1Char('\r')));
+        check(lines <= endCount + 1);
+        check(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1Char('\n')));
         const QStringList fields = quiz::splitFields(line);
         check(line.isEmpty() ? fields.isEmpty() : fields.join(QLatin1Char(',')) == line);
         check(fields.size() <= line.size() + 1);
