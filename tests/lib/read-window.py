@@ -57,9 +57,11 @@ MARGIN_PX = 16  # blank border around a prepared text, in upscaled pixels
 INK_TOP_INSET_PX = 2
 # Push buttons draw a frame; the caption is read inside it.
 BUTTON_INSET_PX = 3
-# Arial's ascent in ems, which its stand-ins share: a label's baseline lies this far below its
-# top edge, and a text without descenders has no ink below it.
+# Arial's ascent and descent in ems, which its stand-ins share: a label's baseline lies the
+# ascent below its top edge, a text without descenders has no ink below it, and one with
+# descenders none below the descent.
 ASCENT_EM = 1854 / 2048
+DESCENT_EM = 434 / 2048
 POINTS_PER_PIXEL = 0.75
 # Letters whose ink stays above the baseline, with the marks drawn above a letter.
 NO_DESCENDER_BASES = set("ABCDEFGHIJKLMNOPRSTUVWXYZabcdefhiklmnorstuvwxz0123456789 :.!'-")
@@ -90,11 +92,14 @@ class Text:
         self.on_map = on_map
         self.font_px = font_px  # known for the pool labels, which overlap each other
 
-    def ink_ends_at_baseline(self):
-        """Whether none of the text's glyphs reaches below the baseline."""
-        return self.font_px is not None and all(
-            c in NO_DESCENDER_BASES or c in MARKS_ABOVE
-            for c in unicodedata.normalize("NFD", self.expected))
+    def ink_bottom_em(self):
+        """How far below its top edge the text's ink can reach, in ems: its baseline when none
+        of its glyphs descends, else the descent below it; None when its font is unknown."""
+        if self.font_px is None:
+            return None
+        descends = not all(c in NO_DESCENDER_BASES or c in MARKS_ABOVE
+                           for c in unicodedata.normalize("NFD", self.expected))
+        return ASCENT_EM + (DESCENT_EM if descends else 0)
 
 
 # Tesseract's language data for the window's languages.
@@ -181,8 +186,8 @@ def crop_box(text, texts, origin, scale):
     which ink belongs to a label below that overlaps it (None when none does), whether a
     label above overlaps it: how many of the box's rows it covers, -1 for a map label (the
     map's borders enter it from above), None when none does; and how many of the box's rows
-    the ink of the labels above can reach (their baseline when no glyph of theirs descends;
-    None: all the rows they cover)."""
+    the ink of the labels above can reach (their baseline when no glyph of theirs descends, else
+    their descent; None: all the rows they cover)."""
     def px(twips):
         return round(twips * scale / TWIPS_PER_PIXEL)
 
@@ -196,8 +201,9 @@ def crop_box(text, texts, origin, scale):
                 and left < o_left + o_width:
             covered = px(o_top + o_height) - px(top)
             above = covered if above is None else max(above, covered)
-            ink_rows.append(min(covered, px(o_top) + round(ASCENT_EM * other.font_px * scale)
-                                - px(top)) if other.ink_ends_at_baseline() else None)
+            bottom_em = other.ink_bottom_em()
+            ink_rows.append(None if bottom_em is None else min(
+                covered, px(o_top) + round(bottom_em * other.font_px * scale) - px(top)))
         if other is not text and top < o_top < top + height and o_left < left + width \
                 and left < o_left + o_width:
             below = o_top if below is None else min(below, o_top)
