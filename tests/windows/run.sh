@@ -203,11 +203,11 @@ play_game() {
 base_work="$work"
 
 play_game "$folder" zip to-end
-# Qt's translations and the program's are in the static executable: under a Spanish desktop
-# every text is Spanish.
+# Qt's translations and the program's are in the static executable: under a Spanish, a French
+# or a Dutch desktop every text is in that language.
 play_game "$folder" zip-es "" es_ES.UTF-8 es
-# French and Dutch are left out under Wine for now: tesseract reads Wine's "Brésil" as
-# "Bresil", and the Dutch game once missed the end of a drop's sound; both play on Linux.
+play_game "$folder" zip-fr "" fr_FR.UTF-8 fr
+play_game "$folder" zip-nl "" nl_NL.UTF-8 nl
 # An item list saved with line feeds alone (a Unix editor, a Git checkout with line-end
 # conversion) plays the same game to the end.
 mkdir -p "$work/unix-items"
