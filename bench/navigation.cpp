@@ -9,6 +9,7 @@
 #include "quiz/judging.h"
 #include "quiz/markerwalk.h"
 #include "quiz/zoneplaces.h"
+#include "shell/translations.h"
 
 #include <QApplication>
 #include <QSet>
@@ -16,8 +17,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr const char *kLanguages[] = {"en", "es", "pt_BR"};
 
 void print(const QString &text) {
     std::printf("%s\n", text.toUtf8().constData());
@@ -40,18 +39,19 @@ int main(int argc, char **argv) {
               .arg(design.piccoor.count())
               .arg(places.startPlace())
               .arg(places.tag(places.startPlace()).section(QLatin1Char(','), 0, 0)));
-    for (const char *language : kLanguages) {
-        fakes::WindowLanguage shown(language);
+    for (const QString &language :
+         QStringList{QStringLiteral("en")} + shell::builtInTranslations()) {
+        fakes::WindowLanguage shown(language.toLatin1().constData());
         QSet<QString> distinct;
         for (int p = 0; p < places.count(); ++p) {
             const QString words = quiz::placeText(places.whereabouts(p), places.placedAround(p));
             distinct.insert(words);
             print(QStringLiteral("  %1 %2 [%3]: %4")
-                      .arg(QLatin1String(language))
+                      .arg(language)
                       .arg(p)
                       .arg(places.tag(p).section(QLatin1Char(','), 0, 0), words));
         }
-        std::printf("distinct descriptions (%s): %lld of %d\n", language,
+        std::printf("distinct descriptions (%s): %lld of %d\n", qPrintable(language),
                     static_cast<long long>(distinct.size()), places.count());
     }
 
