@@ -4,21 +4,26 @@
 # going to speech-dispatcher's dummy module. What Orca says is read from its debug log (its
 # "SPEECH OUTPUT" lines), step by step; a step fails when Orca says nothing that matches.
 #
-#   tests/linux/orca.sh BUILD_DIR        (a native build: BUILD_DIR/Tessaline and its files)
+#   tests/linux/orca.sh BUILD_DIR [LANGUAGE]
+#
+# BUILD_DIR is a native build (BUILD_DIR/Tessaline and its files); LANGUAGE (es, pt_BR, fr, nl)
+# starts the program with --lang LANGUAGE, and every word is expected in it. Orca itself stays
+# English, so the roles it adds ("push button") are its English ones.
 #
 # Needs orca, speech-dispatcher, at-spi2-core, dbus-daemon (dbus-run-session), xvfb and
 # xdotool. Exit status: the number of failed checks, 0 when all passed. TESSALINE_ORCA_LOG=file
 # keeps Orca's debug log.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-build="$(cd "${1:?usage: orca.sh BUILD_DIR}" && pwd)"
+build="$(cd "${1:?usage: orca.sh BUILD_DIR [LANGUAGE]}" && pwd)"
+language="${2:-}"
 
 # Everything below talks to a session bus of its own, gone when the script ends.
 if [[ -z "${TESSALINE_ORCA_PRIVATE_BUS:-}" ]]; then
     TESSALINE_ORCA_PRIVATE_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
 
-readonly START_TIMEOUT_S=30
+readonly START_TIMEOUT_S=60
 # Orca speaks within a few hundred milliseconds of an event; a step waits this long for the
 # first line, then a little more for the lines that follow it.
 readonly SPEECH_TIMEOUT_S=6
@@ -37,7 +42,20 @@ source "$root/tests/lib/played-game.sh"
 
 cleanup() {
     if [[ -n "$program" ]]; then kill "$program" 2>/dev/null; fi
-    if [[ -n "$orca" ]]; then kill "$orca" 2>/dev/null; fi
+    if [[ -n "$orca" ]]; then
+        # Orca runs under script: both must be gone before this ends, as an Orca still running
+        # makes the next one refuse to start ("Another Orca process is already running").
+        local orca_pids
+        orca_pids="$orca $(pgrep -P "$orca")"
+        local pid
+        for pid in $orca_pids; do
+            kill "$pid" 2>/dev/null
+            for _ in $(seq $((EXIT_TIMEOUT_S * 10))); do
+                kill -0 "$pid" 2>/dev/null || break
+                sleep 0.1
+            done
+        done
+    fi
     local speechd_pid
     speechd_pid="$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null)"
     if [[ -n "$speechd_pid" ]]; then kill "$speechd_pid" 2>/dev/null; fi
@@ -127,63 +145,61 @@ spoken | grep -q . || { fail "Orca starts and speaks"; exit "$failed"; }
 # The accessibility bridge is on as soon as a screen reader runs; the variable makes it so
 # even when the program comes up before Orca has said so on the bus.
 at_start="$(spoken_count)"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/Tessaline" 2>"$work/stderr.log" &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/Tessaline" ${language:+--lang "$language"} \
+    2>"$work/stderr.log" &
 program=$!
 if ! game_find_window "$START_TIMEOUT_S"; then
     fail "window titled Tessaline opens"
     exit "$failed"
 fi
 
-# The words the marker's places are spoken with: what the map shows, never what lies there.
-readonly COMPASS="(North-west|North|North-east|West|Centre|East|South-west|South|South-east)"
-readonly KIND="(Large|Middle-sized|Small) (country by the sea|inland country|area of sea)"
-readonly STARS="( A capital's star\.| [0-9]+ capitals' stars\.)?"
-readonly ALIKE="( The (west|east|north|south)ernmost of [0-9]+ like it\.| Number [0-9]+ of [0-9]+ like it, from the (west|north)\.)?"
-readonly AROUND="( Next to [^.]*\.)?( (Every neighbour named|One neighbour unnamed|[0-9]+ neighbours unnamed)\.)?"
-readonly PLACE="(Labelled [^.]*\. )?$COMPASS\. $KIND\.$STARS$ALIKE$AROUND"
-# The places on the way from the pick-up to Argentina's (build/bench/tessaline_navigation
-# prints every place's words): the marker starts in the middle of the land, on Bolivia.
-readonly START_PLACE="Centre\. Middle-sized inland country\. 2 capitals' stars\."
-readonly SOUTH_OF_START="Centre\. Middle-sized inland country\. A capital's star\."
-readonly ARGENTINA_PLACE="South\. Large country by the sea\. A capital's star\."
-readonly INSTRUCTION="DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP label\."
+# What Orca is to say, in the window's language: the program's own words and translations
+# (tests/lib/spoken-words.py), as extended regular expressions, in the array WORDS.
+declare -A WORDS
+while IFS=$'\t' read -r key pattern; do
+    WORDS[$key]="$pattern"
+done < <(python3 "$root/tests/lib/spoken-words.py" --lang "$language")
+if [[ -z "${WORDS[START_PLACE]:-}" ]]; then
+    fail "the expected words are found"
+    exit "$failed"
+fi
 
 # The window takes the focus (there is no window manager to give it): counted from the
 # program's start, in case Orca speaks before the focus is asked for.
 xdotool windowfocus --sync "$game_win"
-if said="$(heard_after "$at_start" "^$INSTRUCTION\$")"; then
+if said="$(heard_after "$at_start" "^${WORDS[INSTRUCTION]} label\\.\$")"; then
     pass "the focus sink reads as the instruction line: $(paste -sd '|' <<<"$said")"
 else
     fail "the focus sink reads as the instruction line (Orca said: $(paste -sd '|' <<<"$said"))"
 fi
 also "the window reads as a frame" "Tessaline frame\."
-step "Tab: Restart" "Restart push button\." key Tab
-step "Tab: Exit" "Exit push button\." key Tab
-step "Tab: a pool name" "Argentina\." key Tab
-step "Space: the pick-up" "Argentina held: .*" key space
-also "the pick-up tells where the marker stands" "$START_PLACE"
-step "Left: the marker moves" "$PLACE" key Left
-step "Left: the marker moves again" "$PLACE" key Left
-step "Home: the marker is back where it started" "$START_PLACE" key Home
-step "Return: a wrong result" "Argentina: not here\." key Return
+step "Tab: Restart" "${WORDS[RESTART]} push button\." key Tab
+step "Tab: Exit" "${WORDS[EXIT]} push button\." key Tab
+step "Tab: a pool name" "${WORDS[ARGENTINA]}" key Tab
+step "Space: the pick-up" "${WORDS[ARGENTINA_HELD]}\." key space
+also "the pick-up tells where the marker stands" "${WORDS[START_PLACE]}"
+step "Left: the marker moves" "${WORDS[PLACE]}" key Left
+step "Left: the marker moves again" "${WORDS[PLACE]}" key Left
+step "Home: the marker is back where it started" "${WORDS[START_PLACE]}" key Home
+step "Return: a wrong result" "${WORDS[ARGENTINA_NOT_HERE]}\." key Return
 # The focus is back on Argentina: from the pick-up, each arrow press to Argentina's place is
 # spoken, and there the name is placed.
-step "Space: picked up again" "Argentina held: .*" key space
-also "the marker starts where it did" "$START_PLACE"
-step "Down: the marker moves south" "$SOUTH_OF_START" key Down
-step "Down: the marker reaches Argentina's place" "$ARGENTINA_PLACE" key Down
-step "Return: a right result" "Argentina placed\." key Return
+step "Space: picked up again" "${WORDS[ARGENTINA_HELD]}\." key space
+also "the marker starts where it did" "${WORDS[START_PLACE]}"
+step "Down: the marker moves south" "${WORDS[SOUTH_OF_START]}" key Down
+step "Down: the marker reaches Argentina's place" "${WORDS[ARGENTINA_PLACE]}" key Down
+step "Return: a right result" "${WORDS[ARGENTINA_PLACED]}\." key Return
 # The next name, picked up: its start place is told with the name placed next to it.
-step "Space: the next name picked up" "Asuncion held: .*" key space
+step "Space: the next name picked up" "${WORDS[ASUNCION_HELD]}\." key space
 also "the place tells the name placed next to it" \
-    "${START_PLACE} Next to Argentina\. 4 neighbours unnamed\."
-step "Escape: the name put back" "Asuncion\." key Escape
-step "Shift+Tab: Exit" "Exit push button\." key shift+Tab
-step "Shift+Tab: Restart" "Restart push button\." key shift+Tab
-step "Space on Restart: a new game" "notification New game: every name is back on the panel\." \
+    "${WORDS[START_NEXT_TO_ARGENTINA]}"
+step "Escape: the name put back" "${WORDS[ASUNCION]}" key Escape
+step "Shift+Tab: Exit" "${WORDS[EXIT]} push button\." key shift+Tab
+step "Shift+Tab: Restart" "${WORDS[RESTART]} push button\." key shift+Tab
+step "Space on Restart: a new game" "notification ${WORDS[NEW_GAME]}\." \
     key space
 # A result made by the pointer is told too: Brazil clicked onto Peru.
-step "a click placement's result" "notification Brazil: not here\." \
+step "a click placement's result" "notification ${WORDS[BRAZIL_NOT_HERE]}\." \
     mousemove $((X + 686)) $((Y + 119)) click 1 sleep 0.3 mousemove $((X + 183)) $((Y + 217)) click 1
 
 game_exit "$program" "$EXIT_TIMEOUT_S"
@@ -193,5 +209,5 @@ if [[ -s "$work/stderr.log" ]]; then
     cat "$work/stderr.log"
 fi
 
-echo "orca: $failed failed"
+echo "orca${language:+ ($language)}: $failed failed"
 exit "$failed"
