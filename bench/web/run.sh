@@ -10,7 +10,9 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 build="${BUILD_DIR:-$root/build-web-bench}"
-qt="${TESSALINE_QT_WEB:-/var/cache/tessaline/qt6-wasm}"
+# shellcheck source=../../tools/qt-caches.sh
+. "$root/tools/qt-caches.sh"
+qt="$TESSALINE_QT_WEB"
 
 # shellcheck source=../../tools/web/emscripten-env.sh
 . "$root/tools/web/emscripten-env.sh"

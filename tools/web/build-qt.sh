@@ -7,13 +7,14 @@
 #
 #   tools/web/build-qt.sh [cache-folder]
 #
-# The folder is the argument, else $TESSALINE_QT_WEB, else the fixed path below (outside
-# any checkout, so CI on the same machine finds it).
+# The folder is the argument, else the cache tools/qt-caches.sh names ($TESSALINE_QT_WEB).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-prefix="${1:-${TESSALINE_QT_WEB:-/var/cache/tessaline/qt6-wasm}}"
+# shellcheck source=../qt-caches.sh
+. "$root/tools/qt-caches.sh"
+prefix="${1:-$TESSALINE_QT_WEB}"
 jobs="${TESSALINE_JOBS:-$(nproc)}"
 # shellcheck source=../qt-from-debian.sh
 . "$root/tools/qt-from-debian.sh"

@@ -11,7 +11,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$(mkdir -p "${1:-build-web}" && cd "${1:-build-web}" && pwd)"
-qt="${TESSALINE_QT_WEB:-/var/cache/tessaline/qt6-wasm}"
+# shellcheck source=../qt-caches.sh
+. "$root/tools/qt-caches.sh"
+qt="$TESSALINE_QT_WEB"
 
 "$root/tools/setup-debian.sh" --web
 "$root/tools/web/build-qt.sh" "$qt"

@@ -6,13 +6,15 @@
 #
 #   tools/windows/build-qt.sh [cache-folder]
 #
-# The folder is the argument, else $TESSALINE_QT_WINDOWS, else the fixed path
-# below (outside any checkout, so CI on the same machine finds it).
+# The folder is the argument, else the cache tools/qt-caches.sh names
+# ($TESSALINE_QT_WINDOWS).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-prefix="${1:-${TESSALINE_QT_WINDOWS:-/var/cache/tessaline/qt6-windows}}"
+# shellcheck source=../qt-caches.sh
+. "$root/tools/qt-caches.sh"
+prefix="${1:-$TESSALINE_QT_WINDOWS}"
 jobs="${TESSALINE_JOBS:-$(nproc)}"
 toolchain="$root/packaging/windows/mingw-w64.cmake"
 # shellcheck source=../qt-from-debian.sh

@@ -15,8 +15,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$(mkdir -p "${1:-build-windows}" && cd "${1:-build-windows}" && pwd)"
-qt="${TESSALINE_QT_WINDOWS:-/var/cache/tessaline/qt6-windows}"
-export TESSALINE_QT_WINDOWS="$qt"
+# shellcheck source=../qt-caches.sh
+. "$root/tools/qt-caches.sh"
+qt="$TESSALINE_QT_WINDOWS"
 
 "$root/tools/setup-debian.sh" --windows
 if [[ -n "${TESSALINE_SIGN_PKCS12:-}" && ! -r "$TESSALINE_SIGN_PKCS12" ]]; then
