@@ -23,6 +23,12 @@
         pt: "Os leitores de tela não recebem nada desta página: o jogo é desenhado numa tela " +
             "que o Qt para a web não lhes descreve. As versões do Tessaline para Windows e " +
             "Linux falam cada jogada ao leitor de tela.",
+        fr: "Les lecteurs d'écran ne reçoivent rien de cette page : le jeu est dessiné sur un " +
+            "canevas que Qt pour le web ne leur décrit pas. Les versions de Tessaline pour " +
+            "Windows et Linux annoncent chaque coup au lecteur d'écran.",
+        nl: "Schermlezers krijgen niets van deze pagina: het spel wordt getekend op een canvas " +
+            "dat Qt voor het web niet voor hen beschrijft. De versies van Tessaline voor " +
+            "Windows en Linux spreken elke zet uit via de schermlezer.",
     };
     const language = params.get("lang");
     const wanted = language ? [language] : (navigator.languages || [navigator.language || "en"]);
