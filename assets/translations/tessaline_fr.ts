@@ -253,7 +253,7 @@
     <message>
         <source>DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP</source>
         <extracomment>The one instruction, to the pupil, in capitals; &quot;state&quot; means any name of the pool: countries, capitals, seas and oceans. It must fit one line above the map.</extracomment>
-        <translation>FAIS GLISSER CHAQUE NOM VERS SA PLACE SUR LA CARTE</translation>
+        <translation>FAIS GLISSER CHAQUE NOM À SA PLACE SUR LA CARTE</translation>
     </message>
     <message>
         <source>COUNTRIES :</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>%1 held: the arrow keys move it over the map, Enter places it, Escape puts it back</source>
-        <translation>%1 en main&#xa0;: les flèches déplacent le nom sur la carte, Entrée le pose, Échap le remet en place</translation>
+        <translation>%1 en main&#xa0;: les flèches déplacent le nom sur la carte, Entrée le pose, Échap le remet dans le panneau</translation>
     </message>
     <message>
         <source>New game: every name is back on the panel</source>
@@ -409,23 +409,23 @@
         <source>The westernmost of %n like it.</source>
         <extracomment>Several places would be told with the same words: this one lies furthest west of them. %n: how many they are.</extracomment>
         <translation>
-            <numerusform>Le plus à l&apos;ouest de %n lieu semblable.</numerusform>
-            <numerusform>Le plus à l&apos;ouest de %n lieux semblables.</numerusform>
+            <numerusform>Le plus à l’ouest de %n lieu semblable.</numerusform>
+            <numerusform>Le plus à l’ouest de %n lieux semblables.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The easternmost of %n like it.</source>
         <translation>
-            <numerusform>Le plus à l&apos;est de %n lieu semblable.</numerusform>
-            <numerusform>Le plus à l&apos;est de %n lieux semblables.</numerusform>
+            <numerusform>Le plus à l’est de %n lieu semblable.</numerusform>
+            <numerusform>Le plus à l’est de %n lieux semblables.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Number %1 of %n like it, from the west.</source>
         <extracomment>%1: this place&apos;s number among them, counted from the west; %n: how many they are.</extracomment>
         <translation>
-            <numerusform>Numéro %1 sur %n lieu semblable, en partant de l&apos;ouest.</numerusform>
-            <numerusform>Numéro %1 sur %n lieux semblables, en partant de l&apos;ouest.</numerusform>
+            <numerusform>Numéro %1 sur %n lieu semblable, en partant de l’ouest.</numerusform>
+            <numerusform>Numéro %1 sur %n lieux semblables, en partant de l’ouest.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -453,12 +453,12 @@
     <message>
         <source>Labelled %1.</source>
         <extracomment>The names already placed on this place, as the map shows them in bold. %1: the names, as a list (&quot;Peru and Lima&quot;).</extracomment>
-        <translation>Placé ici : %1.</translation>
+        <translation>Déjà ici&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Next to %1.</source>
         <extracomment>The names already placed on the places around this one. %1: the names, as a list (&quot;Brazil and Peru&quot;).</extracomment>
-        <translation>Voisins : %1.</translation>
+        <translation>Voisins&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Every neighbour named.</source>

@@ -409,45 +409,45 @@
         <source>The westernmost of %n like it.</source>
         <extracomment>Several places would be told with the same words: this one lies furthest west of them. %n: how many they are.</extracomment>
         <translation>
-            <numerusform>De meest westelijke van %n gelijke plaats.</numerusform>
-            <numerusform>De meest westelijke van %n gelijke plaatsen.</numerusform>
+            <numerusform>Het meest westelijke van %n soortgelijk gebied.</numerusform>
+            <numerusform>Het meest westelijke van %n soortgelijke gebieden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The easternmost of %n like it.</source>
         <translation>
-            <numerusform>De meest oostelijke van %n gelijke plaats.</numerusform>
-            <numerusform>De meest oostelijke van %n gelijke plaatsen.</numerusform>
+            <numerusform>Het meest oostelijke van %n soortgelijk gebied.</numerusform>
+            <numerusform>Het meest oostelijke van %n soortgelijke gebieden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Number %1 of %n like it, from the west.</source>
         <extracomment>%1: this place&apos;s number among them, counted from the west; %n: how many they are.</extracomment>
         <translation>
-            <numerusform>Nummer %1 van %n gelijke plaats, vanaf het westen.</numerusform>
-            <numerusform>Nummer %1 van %n gelijke plaatsen, vanaf het westen.</numerusform>
+            <numerusform>Nummer %1 van %n soortgelijk gebied, geteld vanaf het westen.</numerusform>
+            <numerusform>Nummer %1 van %n soortgelijke gebieden, geteld vanaf het westen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The northernmost of %n like it.</source>
         <translation>
-            <numerusform>De meest noordelijke van %n gelijke plaats.</numerusform>
-            <numerusform>De meest noordelijke van %n gelijke plaatsen.</numerusform>
+            <numerusform>Het meest noordelijke van %n soortgelijk gebied.</numerusform>
+            <numerusform>Het meest noordelijke van %n soortgelijke gebieden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The southernmost of %n like it.</source>
         <translation>
-            <numerusform>De meest zuidelijke van %n gelijke plaats.</numerusform>
-            <numerusform>De meest zuidelijke van %n gelijke plaatsen.</numerusform>
+            <numerusform>Het meest zuidelijke van %n soortgelijk gebied.</numerusform>
+            <numerusform>Het meest zuidelijke van %n soortgelijke gebieden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Number %1 of %n like it, from the north.</source>
         <extracomment>%1: this place&apos;s number among them, counted from the north; %n: how many they are.</extracomment>
         <translation>
-            <numerusform>Nummer %1 van %n gelijke plaats, vanaf het noorden.</numerusform>
-            <numerusform>Nummer %1 van %n gelijke plaatsen, vanaf het noorden.</numerusform>
+            <numerusform>Nummer %1 van %n soortgelijk gebied, geteld vanaf het noorden.</numerusform>
+            <numerusform>Nummer %1 van %n soortgelijke gebieden, geteld vanaf het noorden.</numerusform>
         </translation>
     </message>
     <message>
@@ -463,7 +463,7 @@
     <message>
         <source>Every neighbour named.</source>
         <extracomment>Every place around this one has its name placed.</extracomment>
-        <translation>Alle buren benoemd.</translation>
+        <translation>Alle buren hebben een naam.</translation>
     </message>
     <message>
         <source>One neighbour unnamed.</source>
