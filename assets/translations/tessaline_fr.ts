@@ -253,7 +253,7 @@
     <message>
         <source>DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP</source>
         <extracomment>The one instruction, to the pupil, in capitals; &quot;state&quot; means any name of the pool: countries, capitals, seas and oceans. It must fit one line above the map.</extracomment>
-        <translation>FAIS GLISSER CHAQUE NOM À SA PLACE SUR LA CARTE</translation>
+        <translation>FAIS GLISSER CHAQUE NOM VERS SA PLACE SUR LA CARTE</translation>
     </message>
     <message>
         <source>COUNTRIES :</source>
