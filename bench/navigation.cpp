@@ -9,7 +9,6 @@
 #include "quiz/judging.h"
 #include "quiz/markerwalk.h"
 #include "quiz/zoneplaces.h"
-#include "shell/translations.h"
 
 #include <QApplication>
 #include <QSet>
@@ -39,8 +38,7 @@ int main(int argc, char **argv) {
               .arg(design.piccoor.count())
               .arg(places.startPlace())
               .arg(places.tag(places.startPlace()).section(QLatin1Char(','), 0, 0)));
-    for (const QString &language :
-         QStringList{QStringLiteral("en")} + shell::builtInTranslations()) {
+    for (const QString &language : fakes::windowLanguages()) {
         fakes::WindowLanguage shown(language.toLatin1().constData());
         QSet<QString> distinct;
         for (int p = 0; p < places.count(); ++p) {

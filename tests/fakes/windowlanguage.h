@@ -7,6 +7,11 @@
 
 namespace fakes {
 
+// Every language the window can be shown in: English, the source, and each built-in translation.
+inline QStringList windowLanguages() {
+    return QStringList{QStringLiteral("en")} + shell::builtInTranslations();
+}
+
 // The window's language for as long as it lives, as the program chooses it at start from
 // --lang; back to the source texts afterwards. Make it before the window.
 class WindowLanguage {
