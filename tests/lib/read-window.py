@@ -106,8 +106,10 @@ class Text:
 OCR_LANGUAGES = {"en": "eng", "es": "spa", "fr": "fra", "nl": "nld", "pt": "por"}
 
 
-def translations(code):
-    """(context, source) -> translation, from the .ts file of a language; empty for English."""
+def translations(code, plural_forms=False):
+    """(context, source) -> translation, from the .ts file of a language; empty for English.
+    With plural_forms, every finished text maps to the list of its forms (one when it has no
+    plural forms)."""
     if not code:
         return {}
     import xml.etree.ElementTree as ET
@@ -116,8 +118,14 @@ def translations(code):
     for context in root.getroot().iter("context"):
         for message in context.iter("message"):
             translation = message.find("translation")
-            if translation is not None and not translation.get("type") and translation.text:
-                table[(context.findtext("name"), message.findtext("source"))] = translation.text
+            if translation is None or translation.get("type"):
+                continue
+            key = (context.findtext("name"), message.findtext("source"))
+            if plural_forms:
+                forms = [form.text for form in translation.findall("numerusform")]
+                table[key] = forms or [translation.text]
+            elif translation.text:
+                table[key] = translation.text
     return table
 
 

@@ -18,13 +18,12 @@ import importlib.util
 import os
 import re
 import sys
-import xml.etree.ElementTree as ET
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 CONTEXT = "SpokenText"
 PLACE_CONTEXT = "PlaceName"
-
+HELD = "%1 held: the arrow keys move it over the map, Enter places it, Escape puts it back"
 
 
 def read_window_module():
@@ -41,7 +40,7 @@ def ere(text):
 
 
 class Words:
-    def __init__(self, code):
+    def __init__(self, code, read_window):
         with open(os.path.join(ROOT, "quiz", "spokentext.cpp"), encoding="utf-8") as f:
             program = f.read()
         noop = r'QT_TRANSLATE_(?:N_)?NOOP\(\s*"%s",\s*"([^"]*)"' % CONTEXT
@@ -51,18 +50,7 @@ class Words:
         self.kinds = re.findall(r"\{Size::\w+,\s*Shore::\w+,\s*" + noop, program)
         if len(self.compass) != 9 or len(self.kinds) != 9:
             sys.exit("spoken-words.py: the compass parts or kinds of quiz/spokentext.cpp not found")
-        self.table = {}
-        if not code:
-            return
-        path = os.path.join(ROOT, "assets", "translations", "tessaline_%s.ts" % code)
-        for context in ET.parse(path).getroot().iter("context"):
-            for message in context.iter("message"):
-                translation = message.find("translation")
-                if translation is None or translation.get("type"):
-                    continue
-                forms = [form.text for form in translation.findall("numerusform")]
-                key = (context.findtext("name"), message.findtext("source"))
-                self.table[key] = forms or [translation.text]
+        self.table = read_window.translations(code, plural_forms=True)
 
     def spoken(self, source, n=None):
         if source not in self.sources:
@@ -81,7 +69,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--lang", default="")
     args = parser.parse_args()
-    words = Words(args.lang)
+    read_window = read_window_module()
+    words = Words(args.lang, read_window)
     say = words.spoken
 
     def place(*sentences):
@@ -91,7 +80,6 @@ def main():
     start = place(say("Centre."), say("Middle-sized inland country."),
                   say("%n capitals' stars.", 2))
     # The window's own texts (the instruction line, the buttons) as the window reader has them.
-    read_window = read_window_module()
     shown = {text.name: text.expected for text in read_window.design_texts(
         os.path.join(ROOT, "assets", "items.txt"), [], read_window.translations(args.lang))}
     expected = {
@@ -100,10 +88,8 @@ def main():
         "EXIT": ere(shown["PushButton2"]),
         "ARGENTINA": ere(argentina) + r"\.",
         "ASUNCION": ere(asuncion) + r"\.",
-        "ARGENTINA_HELD": ere(say("%1 held: the arrow keys move it over the map, Enter places it, "
-                                  "Escape puts it back").replace("%1", argentina)),
-        "ASUNCION_HELD": ere(say("%1 held: the arrow keys move it over the map, Enter places it, "
-                                 "Escape puts it back").replace("%1", asuncion)),
+        "ARGENTINA_HELD": ere(say(HELD).replace("%1", argentina)),
+        "ASUNCION_HELD": ere(say(HELD).replace("%1", asuncion)),
         # Any place: its compass part and its kind, then whatever follows them.
         "PLACE": "(%s )?(%s) (%s)( .*)?" % (
             ere(say("Labelled %1.")).replace("%1", "[^.]*"),
